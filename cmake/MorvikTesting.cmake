@@ -6,8 +6,11 @@
 
 if(CMAKE_CROSSCOMPILING)
   set(MORVIK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  # Window tests draw on a private X server, whatever display the user has.
+  set(MORVIK_TEST_DISPLAY ":93" CACHE STRING "X display of the Xvfb that Windows tests use")
   set(MORVIK_WINE_ENVIRONMENT
       "WINEPREFIX=${MORVIK_WINEPREFIX}"
+      "DISPLAY=${MORVIK_TEST_DISPLAY}"
       "WINEARCH=win32"
       "WINEDEBUG=-all"
       "WINEDLLOVERRIDES=mscoree,mshtml=")
@@ -19,7 +22,8 @@ function(morvik_wine_test_properties)
   if(CMAKE_CROSSCOMPILING)
     set_tests_properties(${ARGN} PROPERTIES
       ENVIRONMENT "${MORVIK_WINE_ENVIRONMENT}"
-      FIXTURES_REQUIRED wineprefix)
+      FIXTURES_REQUIRED wineprefix
+      TIMEOUT 1800)
   endif()
 endfunction()
 
