@@ -15,5 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Everything statically linked: a single .exe with nothing to ship beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# ctest runs the cross-built test binaries through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# ctest runs the cross-built test binaries through Wine (see wine-run for why
+# through a wrapper).
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
