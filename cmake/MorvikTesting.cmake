@@ -23,7 +23,7 @@ function(morvik_wine_test_properties)
     set_tests_properties(${ARGN} PROPERTIES
       ENVIRONMENT "${MORVIK_WINE_ENVIRONMENT}"
       FIXTURES_REQUIRED wineprefix
-      TIMEOUT 1800)
+      TIMEOUT 1200)
   endif()
 endfunction()
 

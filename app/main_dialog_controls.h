@@ -1,0 +1,31 @@
+#pragma once
+// The thirteen children of the main window, in creation order (which is also
+// the tab order), and the one helper that creates each of them.
+
+#include <windows.h>
+
+#include <array>
+
+namespace morvik {
+
+struct ControlSpec {
+  int id;
+  const char* window_class;
+  const char* text;
+  // Dialog units of the dialog's font; mapped to pixels at creation.
+  short x, y, width, height;
+  DWORD style;
+  DWORD ex_style;
+};
+
+extern const std::array<ControlSpec, 13> kMainDialogControls;
+
+// The control's rectangle in the dialog's client pixels (MapDialogRect of
+// left x, top y, right x + width, bottom y + height).
+RECT MappedControlRect(HWND dialog, const ControlSpec& spec);
+
+// Creates the control as a child of `dialog` and gives it `font` (WM_SETFONT,
+// no redraw). Returns the control, or null when it cannot be created.
+HWND CreateControl(HWND dialog, const ControlSpec& spec, HFONT font);
+
+}  // namespace morvik

@@ -1,0 +1,159 @@
+#include "cli/browser_host.h"
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+#include "cli/browser_ipv6.h"
+#include "cli/idna.h"
+
+namespace morvik {
+namespace {
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Characters that can never be part of a domain, whatever IDNA says: they
+// would end or change the URL's structure, or are controls.
+constexpr std::array<bool, 256> kForbiddenInDomain = [] {
+  std::array<bool, 256> forbidden{};
+  for (int c = 0; c <= 0x20; ++c) forbidden[c] = true;
+  forbidden[0x7F] = true;
+  for (const unsigned char c : std::string_view("#%/:<>?@[\\]^|")) forbidden[c] = true;
+  return forbidden;
+}();
+
+std::size_t FirstForbidden(std::string_view domain) {
+  for (std::size_t i = 0; i < domain.size(); ++i) {
+    if (kForbiddenInDomain[static_cast<unsigned char>(domain[i])]) return i;
+  }
+  return std::string_view::npos;
+}
+
+bool StartsWithPunycodePrefix(std::string_view label) {
+  return label.size() >= 4 && (label[0] | 0x20) == 'x' && (label[1] | 0x20) == 'n' &&
+         label[2] == '-' && label[3] == '-';
+}
+
+// "'@'" for a printable character, "U+0009" for a control.
+Text DescribeCharacter(unsigned char c) {
+  char text[16];
+  if (c > 0x20 && c < 0x7F) {
+    std::snprintf(text, sizeof text, "'%c'", c);
+  } else {
+    std::snprintf(text, sizeof text, "U+%04X", c);
+  }
+  return text;
+}
+
+BrowserHost Failed(BrowserFailure failure, Text detail) {
+  BrowserHost host;
+  host.failure = failure;
+  host.failure_detail = std::move(detail);
+  return host;
+}
+
+BrowserHost ParseIpv6Host(std::string_view raw_host) {
+  if (raw_host.back() != ']') return Failed(BrowserFailure::InvalidIpv6, "no closing ']'");
+  const std::optional<Ipv6Address> address =
+      ParseBrowserIpv6(raw_host.substr(1, raw_host.size() - 2));
+  if (!address) return Failed(BrowserFailure::InvalidIpv6, "not an IPv6 address");
+  BrowserHost host;
+  host.kind = BrowserHostKind::Ipv6;
+  host.ascii = "[" + Ipv6Text(*address) + "]";
+  return host;
+}
+
+// The name in ASCII. A name of ASCII characters without "xn--" labels only
+// needs lower-casing, the result IDNA would give it, without its cost; this
+// is done in place in the same pass that looks for the other kind.
+BrowserHost DomainToAsciiHost(Text decoded) {
+  BrowserHost host;
+  host.kind = BrowserHostKind::Domain;
+  bool needs_idna = false;
+  bool at_label_start = true;
+  for (std::size_t i = 0; i < decoded.size(); ++i) {
+    char& c = decoded[i];
+    if (static_cast<unsigned char>(c) >= 0x80) needs_idna = true;
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    if (at_label_start && StartsWithPunycodePrefix(std::string_view(decoded).substr(i))) {
+      needs_idna = true;
+    }
+    at_label_start = c == '.';
+  }
+  if (!needs_idna) {
+    host.ascii = std::move(decoded);
+    return host;
+  }
+  IdnaResult ascii = DomainToAscii(decoded);
+  if (!ascii.ok) return Failed(BrowserFailure::Idna, ascii.error);
+  if (ascii.text.empty()) return Failed(BrowserFailure::Idna, "nothing left after mapping");
+  host.ascii = std::move(ascii.text);
+  host.went_through_idna = true;
+  return host;
+}
+
+}  // namespace
+
+const char* BrowserFailureName(BrowserFailure failure) {
+  switch (failure) {
+    case BrowserFailure::None: return "";
+    case BrowserFailure::NotWebScheme: return "not a web scheme";
+    case BrowserFailure::EmptyHost: return "empty host";
+    case BrowserFailure::Port: return "port";
+    case BrowserFailure::ForbiddenCharacter: return "forbidden host character";
+    case BrowserFailure::Idna: return "idna";
+    case BrowserFailure::InvalidIpv4: return "invalid IPv4";
+    case BrowserFailure::InvalidIpv6: return "invalid IPv6";
+  }
+  return "";
+}
+
+Text PercentDecodeOnce(std::string_view text) {
+  if (text.find('%') == std::string_view::npos) return Text(text);
+  Text decoded;
+  decoded.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
+        HexValue(text[i + 2]) >= 0) {
+      decoded += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+      i += 2;
+    } else {
+      decoded += text[i];
+    }
+  }
+  return decoded;
+}
+
+BrowserHost ParseBrowserHost(std::string_view raw_host) {
+  if (raw_host.front() == '[') return ParseIpv6Host(raw_host);
+
+  BrowserHost host = DomainToAsciiHost(PercentDecodeOnce(raw_host));
+  if (host.failure != BrowserFailure::None) return host;
+  if (const std::size_t forbidden = FirstForbidden(host.ascii);
+      forbidden != std::string_view::npos) {
+    return Failed(BrowserFailure::ForbiddenCharacter,
+                  DescribeCharacter(static_cast<unsigned char>(host.ascii[forbidden])));
+  }
+
+  if (EndsInANumber(host.ascii)) {
+    host.ipv4 = ParseBrowserIpv4(host.ascii);
+    if (!host.ipv4) return Failed(BrowserFailure::InvalidIpv4, host.ascii);
+    host.kind = BrowserHostKind::Ipv4;
+    host.ascii = Ipv4Dotted(host.ipv4->address);
+    return host;
+  }
+
+  if (host.went_through_idna) {
+    const IdnaResult unicode = DomainToUnicode(host.ascii);
+    if (!unicode.ok) return Failed(BrowserFailure::Idna, unicode.error);
+    host.unicode = unicode.text;
+  }
+  return host;
+}
+
+}  // namespace morvik

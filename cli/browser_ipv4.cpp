@@ -1,0 +1,112 @@
+#include "cli/browser_ipv4.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace morvik {
+namespace {
+
+// Anything above 2^32 fails the range check, so values are clamped here to
+// keep a long run of digits from overflowing.
+constexpr std::uint64_t kClamp = std::uint64_t{1} << 40;
+
+struct PartValue {
+  std::uint64_t value = 0;
+  int radix = 10;
+  bool octal_misleads = false;
+};
+
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+std::uint64_t Accumulate(std::uint64_t value, int radix, int digit) {
+  const std::uint64_t next =
+      value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
+  return next > kClamp ? kClamp : next;
+}
+
+// One part: "0x" or "0X" makes it hexadecimal, a leading 0 octal; the prefix
+// alone ("0x") is zero. An empty part or a digit outside the radix fails.
+std::optional<PartValue> ParsePart(std::string_view part) {
+  if (part.empty()) return std::nullopt;
+  PartValue result;
+  std::string_view digits = part;
+  if (digits.size() >= 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+    result.radix = 16;
+    digits.remove_prefix(2);
+  } else if (digits.size() >= 2 && digits[0] == '0') {
+    result.radix = 8;
+    digits.remove_prefix(1);
+  }
+  std::uint64_t as_decimal = 0;
+  for (const char c : digits) {
+    const int digit = DigitValue(c);
+    if (digit >= result.radix) return std::nullopt;
+    result.value = Accumulate(result.value, result.radix, digit);
+    as_decimal = Accumulate(as_decimal, 10, digit);
+  }
+  result.octal_misleads = result.radix == 8 && as_decimal != result.value;
+  return result;
+}
+
+// One trailing dot ends the last label without starting an empty one.
+std::string_view WithoutTrailingDot(std::string_view host) {
+  if (host.size() > 1 && host.back() == '.') host.remove_suffix(1);
+  return host;
+}
+
+}  // namespace
+
+bool EndsInANumber(std::string_view host) {
+  if (host.empty() || host == ".") return false;
+  host = WithoutTrailingDot(host);
+  const std::size_t dot = host.rfind('.');
+  const std::string_view last = dot == std::string_view::npos ? host : host.substr(dot + 1);
+  if (!last.empty() && last.find_first_not_of("0123456789") == std::string_view::npos) return true;
+  return ParsePart(last).has_value();
+}
+
+std::optional<BrowserIpv4> ParseBrowserIpv4(std::string_view host) {
+  BrowserIpv4 result;
+  result.trailing_dot = host.size() > 1 && host.back() == '.';
+  host = WithoutTrailingDot(host);
+  result.parts = 1 + static_cast<int>(std::count(host.begin(), host.end(), '.'));
+  if (result.parts > 4) return std::nullopt;
+
+  std::uint64_t address = 0;
+  for (int index = 0; index < result.parts; ++index) {
+    const std::size_t dot = host.find('.');
+    const std::optional<PartValue> part = ParsePart(host.substr(0, dot));
+    if (!part) return std::nullopt;
+    host.remove_prefix(dot == std::string_view::npos ? host.size() : dot + 1);
+    result.hex_part |= part->radix == 16;
+    result.octal_part |= part->octal_misleads;
+    if (index + 1 < result.parts) {
+      if (part->value > 255) return std::nullopt;
+      address += part->value << (8 * (3 - index));
+    } else {
+      // The last part fills the bytes the others left: below 256^(5 - parts).
+      const std::uint64_t limit = std::uint64_t{1} << (8 * (5 - result.parts));
+      if (part->value >= limit) return std::nullopt;
+      address += part->value;
+    }
+  }
+  result.address = static_cast<std::uint32_t>(address);
+  return result;
+}
+
+Text Ipv4Dotted(std::uint32_t address) {
+  char text[16];
+  char* end = text;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    if (shift != 24) *end++ = '.';
+    end = std::to_chars(end, text + sizeof text, (address >> shift) & 0xFF).ptr;
+  }
+  return Text(text, end);
+}
+
+}  // namespace morvik

@@ -1,0 +1,194 @@
+#include "cli/options.h"
+
+#include <string_view>
+
+#include "cli/compare.h"
+
+namespace morvik {
+namespace {
+
+struct Flag {
+  std::string_view name;
+  bool Options::*member;
+};
+
+constexpr Flag kFlags[] = {{"--refang", &Options::refang},
+                           {"--defang", &Options::defang},
+                           {"--trace", &Options::trace},
+                           {"--resolve", &Options::resolve}};
+
+struct FormatFlag {
+  std::string_view name;
+  Format format;
+};
+
+constexpr FormatFlag kFormatFlags[] = {
+    {"--table", Format::Table}, {"--tsv", Format::Tsv}, {"--json", Format::Json}};
+
+std::string_view FormatFlagName(Format format) {
+  for (const FormatFlag& flag : kFormatFlags) {
+    if (flag.format == format) return flag.name;
+  }
+  return "";
+}
+
+ParsedOptions Error(const Text& message) {
+  return {std::nullopt, "morvik-cli: " + message + " (see --help)"};
+}
+
+class Parser {
+ public:
+  explicit Parser(const std::vector<Text>& arguments) : arguments_(arguments) {}
+
+  ParsedOptions Parse() {
+    bool options_ended = false;
+    for (next_ = 0; next_ < arguments_.size();) {
+      const Text& argument = arguments_[next_++];
+      if (options_ended || argument.size() < 2 || argument[0] != '-') {
+        AddOperand(argument);
+        continue;
+      }
+      if (argument == "--") {
+        options_ended = true;
+        continue;
+      }
+      if (std::optional<Text> error = ParseOption(argument)) return Error(*error);
+      if (options_.command == Command::Help || options_.command == Command::Version) {
+        return {options_, {}};
+      }
+    }
+    if (options_.command == Command::Convert) {
+      for (const Flag& flag : kFlags) {
+        if (flag.name != "--defang" && options_.*flag.member) {
+          return Error("'" + Text(flag.name) + "' does not apply to convert");
+        }
+      }
+    }
+    return {options_, {}};
+  }
+
+ private:
+  void AddOperand(const Text& argument) {
+    if (argument == "convert" && options_.command == Command::Analyse &&
+        options_.operands.empty()) {
+      options_.command = Command::Convert;
+      return;
+    }
+    options_.operands.push_back(argument);
+  }
+
+  // An error message, or nothing when the option was taken.
+  std::optional<Text> ParseOption(const Text& argument) {
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = std::string_view(argument).substr(0, equals);
+    const bool has_value = equals != Text::npos;
+
+    if (name == "--input" || name == "-i") {
+      if (has_value) {
+        options_.input_files.push_back(argument.substr(equals + 1));
+      } else if (next_ < arguments_.size()) {
+        options_.input_files.push_back(arguments_[next_++]);
+      } else {
+        return "option '" + Text(name) + "' needs a file name";
+      }
+      return std::nullopt;
+    }
+    if (has_value) {
+      if (IsKnown(name)) return "option '" + Text(name) + "' takes no value";
+      return "unknown option '" + Text(name) + "'";
+    }
+    if (name == "--help" || name == "-h") {
+      options_.command = Command::Help;
+      return std::nullopt;
+    }
+    if (name == "--version" || name == "-V") {
+      options_.command = Command::Version;
+      return std::nullopt;
+    }
+    for (const Flag& flag : kFlags) {
+      if (name == flag.name) {
+        options_.*flag.member = true;
+        return std::nullopt;
+      }
+    }
+    for (const FormatFlag& flag : kFormatFlags) {
+      if (name != flag.name) continue;
+      if (options_.format != Format::Automatic && options_.format != flag.format) {
+        return "'" + Text(name) + "' cannot be combined with '" +
+               Text(FormatFlagName(options_.format)) + "'";
+      }
+      options_.format = flag.format;
+      return std::nullopt;
+    }
+    return "unknown option '" + argument + "'";
+  }
+
+  static bool IsKnown(std::string_view name) {
+    for (const Flag& flag : kFlags) {
+      if (name == flag.name) return true;
+    }
+    for (const FormatFlag& flag : kFormatFlags) {
+      if (name == flag.name) return true;
+    }
+    return name == "--help" || name == "-h" || name == "--version" || name == "-V";
+  }
+
+  const std::vector<Text>& arguments_;
+  std::size_t next_ = 0;
+  Options options_;
+};
+
+}  // namespace
+
+ParsedOptions ParseOptions(const std::vector<Text>& arguments) { return Parser(arguments).Parse(); }
+
+Text UsageText() {
+  Text usage =
+      "Usage: morvik-cli [OPTION]... [URL]...\n"
+      "       morvik-cli convert [OPTION]... [ADDRESS]...\n"
+      "\n"
+      "Shows where each URL points: the host and address as the Morvik window reads\n"
+      "them, the host a web browser would go to, and whether the two agree.\n"
+      "URLs come from the arguments, else from the --input files, else from\n"
+      "standard input, one per line (LF or CRLF). Empty lines are skipped.\n"
+      "\n"
+      "convert shows an address given as dotted text (192.168.1.1), one decimal\n"
+      "number (3232235777) or eight hex digits (C0A80101, 0xC0A80101) in all three\n"
+      "notations, by the window's rules.\n"
+      "\n"
+      "Options:\n"
+      "  -i, --input FILE  read one URL per line from FILE (\"-\": standard input);\n"
+      "                    may be given more than once\n"
+      "      --table       an aligned table (the default on a terminal)\n"
+      "      --tsv         tab-separated values with a header (the default otherwise)\n"
+      "      --json        JSON Lines: one object per URL; bytes that are not UTF-8\n"
+      "                    appear as \\udc80-\\udcff\n"
+      "      --refang      undo defanging first: hxxp, [.], (.), [dot], [:], [://]\n"
+      "      --defang      write URLs, hosts and addresses defanged (hxxp, [.], [://])\n"
+      "      --trace       show each step of the window's reading that changed the text\n"
+      "      --resolve     look names up as the window's Resolve button does (and a\n"
+      "                    browser's host too, when it names another host); without\n"
+      "                    it nothing is sent to any name server\n"
+      "  -h, --help        show this help\n"
+      "  -V, --version     show the version\n"
+      "\n"
+      "Reasons given when the readings disagree:\n ";
+  std::size_t line_length = 1;
+  for (const char* reason : AllDisagreementReasons()) {
+    const Text item = Text(" ") + reason + ",";
+    if (line_length + item.size() > 79) {
+      usage += "\n ";
+      line_length = 1;
+    }
+    usage += item;
+    line_length += item.size();
+  }
+  usage.pop_back();  // the last comma
+  usage +=
+      "\n\n"
+      "Exit status: 0 when all input was read (also when the reader of the output\n"
+      "went away), 1 when an input could not be read, 2 on a usage error.\n";
+  return usage;
+}
+
+}  // namespace morvik

@@ -1,0 +1,36 @@
+#pragma once
+// The command line: what to read, what to do with it, how to write it.
+
+#include <optional>
+#include <vector>
+
+#include "support/text.h"
+
+namespace morvik {
+
+enum class Command { Analyse, Convert, Help, Version };
+enum class Format { Automatic, Table, Tsv, Json };
+
+struct Options {
+  Command command = Command::Analyse;
+  Format format = Format::Automatic;  // a table on a terminal, TSV elsewhere
+  bool refang = false;
+  bool defang = false;
+  bool trace = false;
+  bool resolve = false;
+  std::vector<Text> input_files;  // --input; "-" is standard input
+  std::vector<Text> operands;     // URLs, or addresses for `convert`
+};
+
+struct ParsedOptions {
+  std::optional<Options> options;
+  Text error;  // one line naming the bad option when `options` is empty
+};
+
+// `arguments` without the program name.
+ParsedOptions ParseOptions(const std::vector<Text>& arguments);
+
+// The text of --help.
+Text UsageText();
+
+}  // namespace morvik

@@ -1,0 +1,42 @@
+#pragma once
+// The three ways records are written: an aligned table for a person at a
+// terminal, TSV with a header for other programs, and JSON Lines (--json).
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "cli/record.h"
+#include "support/text.h"
+
+namespace morvik {
+
+class OutputFormat {
+ public:
+  virtual ~OutputFormat() = default;
+  // What comes before the first record (a header); `shape` is a record with
+  // every field, as each later record will have them.
+  virtual void Begin(const Record& shape, Text& out) = 0;
+  virtual void Write(const Record& record, Text& out) = 0;
+};
+
+// Tab-separated, one header line of field names. Missing values are empty,
+// truth values "true"/"false", lists joined by ", ", trace steps by "; ".
+std::unique_ptr<OutputFormat> MakeTsvFormat();
+
+// One JSON object per line, fields under the record's names.
+std::unique_ptr<OutputFormat> MakeJsonLinesFormat();
+
+struct TableColumn {
+  // The first of these fields that has a value is shown.
+  std::vector<std::string_view> fields;
+  std::string_view header;
+  int width = 0;   // a fixed width, or 0 for a share of what the fixed columns leave
+  int shares = 1;  // the size of that share, against the other flexible columns
+};
+
+// Columns padded to their width, long cells shortened with "…"; a record's
+// trace, if any, follows its row, one step per line.
+std::unique_ptr<OutputFormat> MakeTableFormat(std::vector<TableColumn> columns, int line_width);
+
+}  // namespace morvik

@@ -1,0 +1,64 @@
+#include "cli/output_format.h"
+#include "cli/text_escape.h"
+
+namespace morvik {
+namespace {
+
+class TsvFormat final : public OutputFormat {
+ public:
+  void Begin(const Record& shape, Text& out) override {
+    const char* separator = "";
+    for (const Field& field : shape.fields()) {
+      out += separator;
+      out += field.name;
+      separator = "\t";
+    }
+    out += '\n';
+  }
+
+  void Write(const Record& record, Text& out) override {
+    bool first = true;
+    for (const Field& field : record.fields()) {
+      if (!first) out += '\t';
+      first = false;
+      WriteValue(field, out);
+    }
+    out += '\n';
+  }
+
+ private:
+  static void WriteValue(const Field& field, Text& out) {
+    switch (field.kind) {
+      case FieldKind::Null: return;
+      case FieldKind::Text:
+      case FieldKind::Number: AppendEscaped(out, field.text, EscapeFor::Tsv); return;
+      case FieldKind::Bool: out += field.flag ? "true" : "false"; return;
+      case FieldKind::List: {
+        const char* separator = "";
+        for (const char* item : *field.list) {
+          out += separator;
+          out += item;
+          separator = ", ";
+        }
+        return;
+      }
+      case FieldKind::Trace: {
+        const char* separator = "";
+        for (const TraceStep& step : *field.trace) {
+          out += separator;
+          AppendEscaped(out, step.step, EscapeFor::Tsv);
+          out += ": ";
+          AppendEscaped(out, step.text, EscapeFor::Tsv);
+          separator = "; ";
+        }
+        return;
+      }
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<OutputFormat> MakeTsvFormat() { return std::make_unique<TsvFormat>(); }
+
+}  // namespace morvik

@@ -1,0 +1,92 @@
+#include "cli/refang.h"
+
+namespace morvik {
+namespace {
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view lower_prefix) {
+  if (text.size() < lower_prefix.size()) return false;
+  for (std::size_t i = 0; i < lower_prefix.size(); ++i) {
+    if (Lower(text[i]) != lower_prefix[i]) return false;
+  }
+  return true;
+}
+
+struct Replacement {
+  std::string_view defanged;  // lower case
+  std::string_view live;
+};
+
+// Longer forms first, so that "[://]" is not taken for "[:" and the rest.
+constexpr Replacement kBrackets[] = {
+    {"[://]", "://"}, {"[dot]", "."}, {"[.]", "."}, {"(.)", "."}, {"[:]", ":"}};
+
+}  // namespace
+
+Text Refang(std::string_view text) {
+  Text live;
+  live.reserve(text.size());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::string_view rest = text.substr(at);
+    if (StartsWithIgnoringCase(rest, "hxxp")) {
+      // The t's take the letter case of the h: hXXp is http, HXXP is HTTP.
+      const char t = rest[0] == 'H' ? 'T' : 't';
+      live += rest[0];
+      live += t;
+      live += t;
+      live += rest[3];
+      at += 4;
+      continue;
+    }
+    bool replaced = false;
+    for (const Replacement& replacement : kBrackets) {
+      if (StartsWithIgnoringCase(rest, replacement.defanged)) {
+        live += replacement.live;
+        at += replacement.defanged.size();
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) live += text[at++];
+  }
+  return live;
+}
+
+Text DefangUrl(std::string_view url) {
+  Text defanged;
+  defanged.reserve(url.size() + 16);
+  if (StartsWithIgnoringCase(url, "http:") || StartsWithIgnoringCase(url, "https:")) {
+    defanged += url[0];
+    defanged += url[1] == 'T' ? 'X' : 'x';
+    defanged += url[2] == 'T' ? 'X' : 'x';
+    url.remove_prefix(3);
+  }
+  for (std::size_t at = 0; at < url.size(); ++at) {
+    if (url.substr(at, 3) == "://") {
+      defanged += "[://]";
+      at += 2;
+    } else if (url[at] == '.') {
+      defanged += "[.]";
+    } else {
+      defanged += url[at];
+    }
+  }
+  return defanged;
+}
+
+Text DefangHost(std::string_view host) {
+  Text defanged;
+  defanged.reserve(host.size() + 8);
+  for (const char c : host) {
+    if (c == '.') {
+      defanged += "[.]";
+    } else {
+      defanged += c;
+    }
+  }
+  return defanged;
+}
+
+}  // namespace morvik

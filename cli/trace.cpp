@@ -1,0 +1,104 @@
+// Replays the window's decoding with the same text operations, step by step,
+// instead of calling DecodeUrl once, because DecodeUrl decodes all escapes in
+// one pass and cannot tell the passes apart. The replay decodes escapes the
+// slow way, one distinct escape per pass as the window's loop does; beyond a
+// few dozen passes (only crafted input gets there) the rest is finished in
+// one step, which ends in the same text because decoding order does not
+// change the result.
+
+#include "cli/trace.h"
+
+#include "cli/correction_recorder.h"
+#include "ipv4/notation.h"
+#include "support/number.h"
+#include "url/decode_url.h"
+
+namespace morvik {
+namespace {
+
+constexpr int kShownEscapePasses = 64;
+constexpr std::size_t kShownTextBytes = 4096;
+
+class Trace {
+ public:
+  void Record(Text step, const Text& text) {
+    Text shown = TextSlice(text, 1, static_cast<std::int64_t>(kShownTextBytes));
+    if (text.size() > kShownTextBytes) {
+      shown += " ... (" + std::to_string(text.size() - kShownTextBytes) + " more bytes)";
+    }
+    steps_.push_back({std::move(step), std::move(shown)});
+  }
+  std::vector<TraceStep> Take() { return std::move(steps_); }
+
+ private:
+  std::vector<TraceStep> steps_;
+};
+
+// The text after the first `marker`; unchanged (and no step) without one.
+Text CutAfter(Trace& trace, const Text& text, const Text& marker, const char* step) {
+  const Position found = FindText(1, text, marker);
+  if (found == 0) return text;
+  Text rest = TextSlice(text, found + TextLength(marker), TextLength(text));
+  trace.Record(step, rest);
+  return rest;
+}
+
+bool IsEscapeDigit(const Text& text, Position position) {
+  return position <= TextLength(text) &&
+         FindAnyOf(1, UpperCaseText(TextSlice(text, position, 1)), "0123456789ABCDEF") == 1;
+}
+
+Text DecodeEscapes(Trace& trace, Text text) {
+  int passes = 0;
+  Position percent = FindText(1, text, "%");
+  while (percent > 0) {
+    if (!IsEscapeDigit(text, percent + 1) || !IsEscapeDigit(text, percent + 2)) {
+      percent = FindText(percent + 1, text, "%");
+      continue;
+    }
+    if (passes == kShownEscapePasses) {
+      text = DecodePercentEscapes(text);
+      trace.Record("remaining escape passes decoded", text);
+      return text;
+    }
+    const Text escape = TextSlice(text, percent, 3);
+    const std::int64_t count = CountText(text, escape);
+    const Whole code = RoundToWhole(NumericValue("&h" + TextSlice(text, percent + 1, 2)));
+    text = ReplaceText(text, escape, CharText(code));
+    ++passes;
+    trace.Record("escape " + escape + " decoded" +
+                     (count > 1 ? " (" + std::to_string(count) + " times)" : ""),
+                 text);
+    percent = FindText(1, text, "%");
+  }
+  return text;
+}
+
+Text RewriteNumericHost(Trace& trace, const Text& text) {
+  const Position host_end = FindAnyOf(1, text, "/\\");
+  if (host_end == 0) return text;
+  const Text host = TextSlice(text, 1, host_end - 1);
+  if (host.find_first_not_of("0123456789") != Text::npos) return text;
+  const CorrectionRecorder recorder;
+  Text rewritten = DecimalToDotted(host) + TextSlice(text, host_end, TextLength(text));
+  trace.Record(recorder.corrected_text()
+                   ? "numeric host rewritten (over range; decimal field corrected to " +
+                         *recorder.corrected_text() + ")"
+                   : "numeric host rewritten",
+               rewritten);
+  return rewritten;
+}
+
+}  // namespace
+
+std::vector<TraceStep> TraceWindowDecoding(const Text& url) {
+  Trace trace;
+  Text text = CutAfter(trace, url, "://", "scheme removed");
+  text = CutAfter(trace, text, ":\\\\", "backslash scheme removed");
+  text = CutAfter(trace, text, "@", "user information removed");
+  text = DecodeEscapes(trace, std::move(text));
+  RewriteNumericHost(trace, text);
+  return trace.Take();
+}
+
+}  // namespace morvik

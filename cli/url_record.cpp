@@ -1,0 +1,116 @@
+#include "cli/url_record.h"
+
+#include <string>
+
+#include "cli/refang.h"
+
+namespace morvik {
+namespace {
+
+class UrlRecordWriter {
+ public:
+  UrlRecordWriter(const UrlRecordOptions& options, Record& record)
+      : options_(options), record_(record) {}
+
+  void Url(std::string_view name, std::string_view url) {
+    if (options_.defang) {
+      record_.AddOwnedText(name, DefangUrl(url));
+    } else {
+      record_.AddText(name, url);
+    }
+  }
+
+  void Host(std::string_view name, const Text* host) {
+    if (host != nullptr && options_.defang) {
+      record_.AddOwnedText(name, DefangHost(*host));
+    } else {
+      record_.AddOptionalText(name, host);
+    }
+  }
+
+  void Window(const WindowReading& window) {
+    Url("window_host_text", window.host_text);
+    Host("window_host", &window.host);
+    const bool has_address = window.dotted.has_value();
+    Host("window_dotted", has_address ? &*window.dotted : nullptr);
+    record_.AddOptionalText("window_decimal", has_address ? &window.decimal : nullptr);
+    record_.AddOptionalText("window_hex", has_address ? &window.hex : nullptr);
+    Note(window, has_address);
+  }
+
+  void Browser(const BrowserReading& browser) {
+    const BrowserHost& host = browser.host;
+    const bool ok = browser.ok();
+    Host("browser_host", ok ? &host.ascii : nullptr);
+    Host("browser_host_unicode", ok && !host.unicode.empty() ? &host.unicode : nullptr);
+    if (ok) {
+      record_.AddText("browser_kind", KindName(host.kind));
+    } else {
+      record_.AddNull("browser_kind");
+    }
+    if (ok && browser.port) {
+      record_.AddNumber("browser_port", *browser.port);
+    } else {
+      record_.AddNull("browser_port");
+    }
+    Host("browser_dotted", ok && host.kind == BrowserHostKind::Ipv4 ? &host.ascii : nullptr);
+    if (ok) {
+      record_.AddNull("browser_error");
+    } else {
+      Text error = BrowserFailureName(host.failure);
+      if (!host.failure_detail.empty()) error += ": " + host.failure_detail;
+      record_.AddOwnedText("browser_error", std::move(error));
+    }
+  }
+
+ private:
+  // At most one applies: an over-range host is rewritten as dotted text,
+  // which is never looked up.
+  void Note(const WindowReading& window, bool has_address) {
+    if (window.over_range_correction) {
+      record_.AddOwnedText("window_note",
+                           "over range, corrected to " + *window.over_range_correction);
+    } else if (window.looked_up && *window.dotted == "0.0.0.0") {
+      record_.AddText("window_note", "look-up failed or gave 0.0.0.0");
+    } else if (window.looked_up) {
+      record_.AddText("window_note", "looked up");
+    } else if (!has_address && window.host.empty()) {
+      record_.AddText("window_note", "no host");
+    } else if (!has_address) {
+      record_.AddText("window_note", "a name; looked up only with --resolve");
+    } else {
+      record_.AddNull("window_note");
+    }
+  }
+
+  static const char* KindName(BrowserHostKind kind) {
+    switch (kind) {
+      case BrowserHostKind::Empty: return "none";
+      case BrowserHostKind::Domain: return "domain";
+      case BrowserHostKind::Ipv4: return "ipv4";
+      case BrowserHostKind::Ipv6: return "ipv6";
+    }
+    return "";
+  }
+
+  const UrlRecordOptions& options_;
+  Record& record_;
+};
+
+}  // namespace
+
+void DescribeUrlReport(std::string_view source, std::int64_t line, const UrlReport& report,
+                       const UrlRecordOptions& options, Record& record) {
+  record.Clear();
+  UrlRecordWriter writer(options, record);
+  record.AddText("source", source);
+  record.AddNumber("line", line);
+  writer.Url("url", report.url);
+  writer.Window(report.window);
+  writer.Browser(report.browser);
+  record.AddBool("same", report.comparison.same);
+  record.AddList("reasons", report.comparison.reasons);
+  if (options.trace) record.AddTrace("trace", report.trace);
+}
+
+}  // namespace morvik

@@ -1,0 +1,32 @@
+#pragma once
+// Everything the program says about one URL: the window's reading, the
+// browser's, and whether they agree.
+
+#include <string_view>
+#include <vector>
+
+#include "cli/browser_reading.h"
+#include "cli/compare.h"
+#include "cli/trace.h"
+#include "cli/window_reading.h"
+#include "support/host_resolver.h"
+
+namespace morvik {
+
+struct UrlAnalysisOptions {
+  bool refang = false;
+  bool trace = false;
+  const HostResolver* resolver = nullptr;  // null: no name is looked up
+};
+
+struct UrlReport {
+  Text url;  // as read, after --refang
+  WindowReading window;
+  BrowserReading browser;
+  Comparison comparison;
+  std::vector<TraceStep> trace;  // with --trace only
+};
+
+UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options);
+
+}  // namespace morvik

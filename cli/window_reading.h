@@ -1,0 +1,40 @@
+#pragma once
+// Where the window says a URL points: the host field's text, the host cut
+// out of it, and the address in the three notations.
+//
+// The window looks a name up only when the user presses Resolve. Without a
+// look-up a name has no address here; 0.0.0.0 is never shown as if it were
+// one.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "support/host_resolver.h"
+#include "support/text.h"
+
+namespace morvik {
+
+struct WindowReading {
+  Text host_text;  // DecodeUrl: what the host field shows
+  Text host;       // the host as Resolve cuts it: upper case, up to the first non-host character
+  std::optional<Text> dotted;  // the address field; absent for a name that was not looked up
+  Text decimal;                // DottedToDecimal(dotted)
+  Text hex;                    // DottedToHex(dotted)
+  std::uint32_t address = 0;   // the value the three notations stand for
+  bool looked_up = false;      // the address came from the resolver
+  // A decimal host above 4294967295: the window shows 255.255.255.255 and
+  // corrects its decimal field to this text.
+  std::optional<Text> over_range_correction;
+};
+
+// `resolver` null: no name is looked up. Otherwise the address is exactly
+// what Resolve would show (HostToDotted through that resolver).
+WindowReading ReadAsWindow(const Text& url, const HostResolver* resolver);
+
+// The host at the start of a host field's text, cut as Resolve cuts it:
+// blanks skipped, letters upper-cased, ended by any character other than a
+// digit, a letter, "." or "-" (a NUL byte does not end it).
+Text CutWindowHost(std::string_view host_text);
+
+}  // namespace morvik

@@ -1,0 +1,264 @@
+// What the window does with the user's input: the URL decoded live, the
+// address fields converted into each other without echoing, and bad input.
+
+#include "app/control_ids.h"
+#include "app/main_dialog_callback.h"
+#include "tests/app/dialog_driver.h"
+#include "url/decode_url.h"
+
+namespace morvik::testing {
+namespace {
+
+class BehaviourTest : public DialogDriver {
+ protected:
+  void SetUp() override {
+    DialogDriver::SetUp();
+    Show();
+  }
+
+  void ExpectAddress(const char* dotted, const char* decimal, const char* hex) {
+    EXPECT_EQ(Text(IDC_IPADDRESS), dotted);
+    EXPECT_EQ(Text(IDC_DECIMAL), decimal);
+    EXPECT_EQ(Text(IDC_HEX), hex);
+  }
+
+  void Replace(int id, const std::string& typed) {
+    Focus(id);
+    SendMessageA(Control(id), EM_SETSEL, 0, -1);
+    Type(typed);
+  }
+};
+
+TEST_F(BehaviourTest, ShowingTheWindowFocusesTheUrlBoxWhichDecodesTheSampleUrl) {
+  EXPECT_EQ(FocusedControlId(), IDC_URL);
+  EXPECT_EQ(Text(IDC_HOST), "198.51.100.7/index.htm");
+  ExpectAddress("0.0.0.0", "0", "0");
+  EXPECT_EQ(ActiveField, 0);
+}
+
+TEST_F(BehaviourTest, HostFieldFollowsTypingInTheUrlBox) {
+  SetText(IDC_URL, "http://x@example.test");
+  SendMessageA(Control(IDC_URL), EM_SETSEL, 100, 100);
+  Type("/%41");
+  EXPECT_EQ(Text(IDC_URL), "http://x@example.test/%41");
+  EXPECT_EQ(Text(IDC_HOST), "example.test/A");
+  Press(VK_TAB);
+  EXPECT_EQ(Text(IDC_HOST), "example.test/A");
+  ExpectAddress("0.0.0.0", "0", "0");
+}
+
+struct FocusStep {
+  int focus_id;
+  int active_field;
+};
+
+// Only the three address fields move ActiveField; nothing brings it back to 0.
+const FocusStep kFocusSteps[] = {
+    {IDC_URL, 0},
+    {IDC_RESOLVE, 0},
+    {IDC_HEX, 3},
+    {IDC_DECIMAL, 2},
+    {IDC_IPADDRESS, 1},
+    {IDC_RESOLVE, 1},
+    {IDC_URL, 1},
+    {IDC_HOST, 1},
+    {IDC_HEX, 3},
+    {IDCANCEL, 3},
+};
+
+TEST_F(BehaviourTest, ActiveFieldFollowsTheFocusOfTheAddressFieldsOnly) {
+  for (const FocusStep& step : kFocusSteps) {
+    Focus(step.focus_id);
+    EXPECT_EQ(ActiveField, step.active_field) << "after focusing " << step.focus_id;
+  }
+}
+
+struct ProgramWrite {
+  int id;
+  const char* text;
+};
+
+const ProgramWrite kWritesBeforeAnyFocus[] = {
+    {IDC_DECIMAL, "3232235777"}, {IDC_HEX, "C0A80101"}, {IDC_IPADDRESS, "192.168.1.1"}};
+
+TEST_F(BehaviourTest, WritesBeforeAnyAddressFieldHadTheFocusAreNotEchoed) {
+  for (const ProgramWrite& write : kWritesBeforeAnyFocus) {
+    SCOPED_TRACE(write.text);
+    SetText(IDC_IPADDRESS, "0.0.0.0");
+    SetText(IDC_DECIMAL, "0");
+    SetText(IDC_HEX, "0");
+    SetText(write.id, write.text);
+    for (const int other : {IDC_IPADDRESS, IDC_DECIMAL, IDC_HEX}) {
+      if (other != write.id) {
+        EXPECT_EQ(Text(other), other == IDC_IPADDRESS ? "0.0.0.0" : "0");
+      }
+    }
+  }
+}
+
+// Clicking the button takes the focus from the URL box, whose focus loss
+// decodes it once more: the host field always shows the URL's host.
+TEST_F(BehaviourTest, ResolveRightAfterStartFillsAllThreeFieldsWithoutEcho) {
+  SetText(IDC_URL, "http://x@192.168.1.1/abc");
+  Click(IDC_RESOLVE);
+  EXPECT_EQ(Text(IDC_HOST), "192.168.1.1/abc");
+  ExpectAddress("192.168.1.1", "3232235777", "C0A80101");
+  EXPECT_EQ(ActiveField, 0);
+}
+
+TEST_F(BehaviourTest, ResolveTakesTheHostFieldNotTheUrl) {
+  Focus(IDC_HEX);
+  SetText(IDC_HOST, "10.9.8.7/");
+  Click(IDC_RESOLVE);
+  ExpectAddress("10.9.8.7", "168364039", "0A090807");
+}
+
+TEST_F(BehaviourTest, ResolveWithTheDecimalFieldActiveEndsConsistent) {
+  Focus(IDC_DECIMAL);
+  ASSERT_EQ(ActiveField, 2);
+  SetText(IDC_HOST, "10.1.2.3");
+  Click(IDC_RESOLVE);
+  ExpectAddress("10.1.2.3", "167838211", "0A010203");
+}
+
+TEST_F(BehaviourTest, AltRPressesResolve) {
+  SetText(IDC_URL, "http://x@10.0.0.5");
+  PressAlt('r');
+  ExpectAddress("10.0.0.5", "167772165", "0A000005");
+}
+
+struct TypedEdit {
+  const char* name;
+  int id;
+  const char* typed;
+  const char* dotted;
+  const char* decimal;
+  const char* hex;
+};
+
+const TypedEdit kTypedEdits[] = {
+    {"decimal", IDC_DECIMAL, "3232235777", "192.168.1.1", "3232235777", "C0A80101"},
+    {"hexadecimal", IDC_HEX, "0A000005", "10.0.0.5", "167772165", "0A000005"},
+    {"dotted", IDC_IPADDRESS, "10.1.2.3", "10.1.2.3", "167838211", "0A010203"},
+    {"decimal over range", IDC_DECIMAL, "4294967296", "255.255.255.255", "4294967295", "FFFFFFFF"},
+};
+
+class TypedEditTest : public BehaviourTest, public ::testing::WithParamInterface<TypedEdit> {};
+
+TEST_P(TypedEditTest, ConvertsIntoTheOtherTwoFields) {
+  const TypedEdit& edit = GetParam();
+  Replace(edit.id, edit.typed);
+  ExpectAddress(edit.dotted, edit.decimal, edit.hex);
+  EXPECT_EQ(FocusedControlId(), edit.id);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, TypedEditTest, ::testing::ValuesIn(kTypedEdits),
+                         [](const auto& info) {
+                           std::string name = info.param.name;
+                           for (char& c : name) {
+                             if (c == ' ') c = '_';
+                           }
+                           return name;
+                         });
+
+TEST_F(BehaviourTest, OverRangeDecimalLeavesTheCaretAfterTheLastDigit) {
+  Replace(IDC_DECIMAL, "4294967296");
+  EXPECT_EQ(Text(IDC_DECIMAL), "4294967295");
+  EXPECT_EQ(Selection(IDC_DECIMAL), std::make_pair(DWORD{10}, DWORD{10}));
+}
+
+struct NinthHexCharacter {
+  DWORD caret;
+  const char* kept;
+  const char* dotted;
+};
+
+// The field keeps the first eight characters of what the ninth keystroke made.
+const NinthHexCharacter kNinthHexCharacters[] = {
+    {8, "C0A80101", "192.168.1.1"},
+    {0, "FC0A8010", "252.10.128.16"},
+};
+
+TEST_F(BehaviourTest, NinthCharacterInTheHexFieldIsCutBackToEight) {
+  for (const NinthHexCharacter& ninth : kNinthHexCharacters) {
+    SCOPED_TRACE(ninth.caret);
+    Replace(IDC_HEX, "C0A80101");
+    SendMessageA(Control(IDC_HEX), EM_SETSEL, ninth.caret, static_cast<LPARAM>(ninth.caret));
+    Type("F");
+    EXPECT_EQ(Text(IDC_HEX), ninth.kept);
+    EXPECT_EQ(Selection(IDC_HEX), std::make_pair(DWORD{8}, DWORD{8}));
+    EXPECT_EQ(Text(IDC_IPADDRESS), ninth.dotted);
+    EXPECT_EQ(FocusedControlId(), IDC_HEX);
+  }
+}
+
+// The URL box has the focus when its host turns out over range: the
+// correction rewrites IDC_DECIMAL and moves the focus there, which makes it
+// the active field. The URL box notifies more than once per change, so a
+// later decode's correction is converted, and all three fields agree.
+TEST_F(BehaviourTest, OverRangeHostInTheUrlCorrectsAndFocusesTheDecimalField) {
+  ASSERT_EQ(FocusedControlId(), IDC_URL);
+  SetText(IDC_URL, "http://x@4294967296/");
+  EXPECT_EQ(Text(IDC_HOST), "255.255.255.255/");
+  EXPECT_EQ(FocusedControlId(), IDC_DECIMAL);
+  EXPECT_EQ(ActiveField, 2);
+  ExpectAddress("255.255.255.255", "4294967295", "FFFFFFFF");
+}
+
+TEST_F(BehaviourTest, EnterInAFieldDoesNothing) {
+  Focus(IDC_DECIMAL);
+  Press(VK_RETURN);
+  EXPECT_TRUE(IsWindow(dialog_));
+  ExpectAddress("0.0.0.0", "0", "0");
+}
+
+struct BadUrl {
+  const char* name;
+  std::string url;
+  std::string host;
+};
+
+std::string LongDecoy() { return "http://" + std::string(32 * 1024, 'a') + "@3232235777/x"; }
+
+const BadUrl kBadUrls[] = {
+    // The real host sits at the very end of 32 KiB: read whole or not at all.
+    {"32 KiB", LongDecoy(), "192.168.1.1/x"},
+    // The control shows a text only up to its first NUL.
+    {"escaped NUL", "http://a@b%00c", "b"},
+    {"bytes above 127", "http://x@\xE9t\xE9/\xFF", "\xE9t\xE9/\xFF"},
+    {"every disguise",
+     "HTTP://www.bank.example&item=1@3232235777%2F%2570%61%74h",
+     "192.168.1.1/path"},
+};
+
+TEST_F(BehaviourTest, BadUrlsAreDecodedWithoutHarm) {
+  for (const BadUrl& bad : kBadUrls) {
+    SCOPED_TRACE(bad.name);
+    SetText(IDC_URL, bad.url);
+    EXPECT_EQ(Text(IDC_URL).size(), bad.url.size());
+    EXPECT_EQ(Text(IDC_HOST), bad.host);
+  }
+  EXPECT_TRUE(IsWindow(dialog_));
+}
+
+TEST_F(BehaviourTest, HostFieldCannotBeTypedInto) {
+  const std::string host = Text(IDC_HOST);
+  Focus(IDC_HOST);
+  Type("typed");
+  Press(VK_BACK);
+  Press(VK_DELETE);
+  EXPECT_EQ(Text(IDC_HOST), host);
+}
+
+TEST_F(BehaviourTest, RapidTypingKeepsTheHostInStepWithTheUrl) {
+  SetText(IDC_URL, "http://decoy@");
+  SendMessageA(Control(IDC_URL), EM_SETSEL, 100, 100);
+  std::string typed;
+  for (int i = 0; i < 300; ++i) typed += static_cast<char>('a' + i % 26);
+  Type(typed);
+  EXPECT_EQ(Text(IDC_HOST), DecodeUrl(Text(IDC_URL)));
+  EXPECT_EQ(Text(IDC_HOST), typed);
+}
+
+}  // namespace
+}  // namespace morvik::testing

@@ -1,0 +1,71 @@
+#include "cli/options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace morvik {
+namespace {
+
+struct OptionsCase {
+  std::vector<std::string> arguments;
+  std::string error;  // empty: accepted
+};
+
+const OptionsCase kOptionsCases[] = {
+    {{}, ""},
+    {{"http://a/", "--json", "--refang"}, ""},
+    {{"--input", "list.txt", "-i", "-", "--input=more.txt"}, ""},
+    {{"--", "--not-an-option"}, ""},
+    {{"convert", "--defang", "1.2.3.4"}, ""},
+    {{"--bogus"}, "morvik-cli: unknown option '--bogus' (see --help)"},
+    {{"-x"}, "morvik-cli: unknown option '-x' (see --help)"},
+    {{"--input"}, "morvik-cli: option '--input' needs a file name (see --help)"},
+    {{"--json=yes"}, "morvik-cli: option '--json' takes no value (see --help)"},
+    {{"--colour=always"}, "morvik-cli: unknown option '--colour' (see --help)"},
+    {{"--json", "--tsv"}, "morvik-cli: '--tsv' cannot be combined with '--json' (see --help)"},
+    {{"convert", "--trace", "1"}, "morvik-cli: '--trace' does not apply to convert (see --help)"},
+    {{"convert", "--resolve"}, "morvik-cli: '--resolve' does not apply to convert (see --help)"},
+};
+
+class OptionsTest : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(OptionsTest, AcceptsOrNamesTheBadOption) {
+  const ParsedOptions parsed = ParseOptions(GetParam().arguments);
+  EXPECT_EQ(parsed.error, GetParam().error);
+  EXPECT_EQ(parsed.options.has_value(), GetParam().error.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OptionsTest, ::testing::ValuesIn(kOptionsCases));
+
+TEST(OptionsTest, SortsArgumentsIntoTheirPlaces) {
+  const Options options = *ParseOptions({"--json",
+                                         "-i",
+                                         "a.txt",
+                                         "http://x/",
+                                         "--trace",
+                                         "--",
+                                         "-y",
+                                         "--resolve",
+                                         "--input=b.txt"})
+                               .options;
+  EXPECT_EQ(options.command, Command::Analyse);
+  EXPECT_EQ(options.format, Format::Json);
+  EXPECT_TRUE(options.trace);
+  EXPECT_FALSE(options.resolve);  // after "--" it is an operand
+  EXPECT_EQ(options.input_files, (std::vector<std::string>{"a.txt"}));
+  EXPECT_EQ(options.operands,
+            (std::vector<std::string>{"http://x/", "-y", "--resolve", "--input=b.txt"}));
+
+  const Options convert = *ParseOptions({"--tsv", "convert", "convert"}).options;
+  EXPECT_EQ(convert.command, Command::Convert);
+  EXPECT_EQ(convert.operands, (std::vector<std::string>{"convert"}));
+
+  EXPECT_FALSE(ParseOptions({"--bogus", "--help"}).options.has_value());
+  EXPECT_EQ(ParseOptions({"--help", "--bogus"}).options->command, Command::Help);
+  EXPECT_EQ(ParseOptions({"-V"}).options->command, Command::Version);
+}
+
+}  // namespace
+}  // namespace morvik

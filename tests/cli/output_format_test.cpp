@@ -1,0 +1,109 @@
+#include "cli/output_format.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/convert.h"
+#include "cli/url_record.h"
+
+namespace morvik {
+namespace {
+
+// A small record with every kind of field.
+void Describe(Record& record, const std::vector<const char*>& reasons,
+              const std::vector<TraceStep>& trace) {
+  record.Clear();
+  record.AddText("url", "http://a\tb/\xFF");
+  record.AddNumber("line", 7);
+  record.AddNull("port");
+  record.AddBool("same", false);
+  record.AddList("reasons", reasons);
+  record.AddTrace("trace", trace);
+}
+
+TEST(OutputFormatTest, TsvHasAHeaderAndOneEscapedLinePerRecord) {
+  Record record;
+  const std::vector<const char*> reasons = {"octal part", "hex part"};
+  const std::vector<TraceStep> trace = {{"scheme removed", "a\tb/"}, {"escape %41 decoded", "A"}};
+  Describe(record, reasons, trace);
+  const auto tsv = MakeTsvFormat();
+  std::string out;
+  tsv->Begin(record, out);
+  tsv->Write(record, out);
+  EXPECT_EQ(out,
+            "url\tline\tport\tsame\treasons\ttrace\n"
+            "http://a\\tb/\\xff\t7\t\tfalse\toctal part, hex part\t"
+            "scheme removed: a\\tb/; escape %41 decoded: A\n");
+}
+
+TEST(OutputFormatTest, JsonLinesHaveOneObjectPerRecord) {
+  Record record;
+  const std::vector<const char*> reasons = {"octal part"};
+  const std::vector<TraceStep> trace = {{"scheme removed", "b"}};
+  Describe(record, reasons, trace);
+  const auto json = MakeJsonLinesFormat();
+  std::string out;
+  json->Begin(record, out);
+  json->Write(record, out);
+  EXPECT_EQ(
+      out,
+      "{\"url\":\"http://a\\tb/\\udcff\",\"line\":7,\"port\":null,\"same\":false,"
+      "\"reasons\":[\"octal part\"],\"trace\":[{\"step\":\"scheme removed\",\"text\":\"b\"}]}\n");
+
+  const std::vector<const char*> none;
+  const std::vector<TraceStep> no_steps;
+  Describe(record, none, no_steps);
+  out.clear();
+  json->Write(record, out);
+  EXPECT_NE(out.find("\"reasons\":[],\"trace\":[]}"), std::string::npos) << out;
+}
+
+TEST(OutputFormatTest, TableAlignsAndShortensCells) {
+  Record record;
+  const std::vector<const char*> reasons = {"octal part"};
+  const std::vector<TraceStep> trace = {{"scheme removed", "b"}};
+  Describe(record, reasons, trace);
+  const auto table = MakeTableFormat({{.fields = {"url"}, .header = "URL", .width = 8},
+                                      {.fields = {"same"}, .header = "SAME", .width = 4},
+                                      {.fields = {"port", "line"}, .header = "PORT", .width = 4},
+                                      {.fields = {"reasons"}, .header = "WHY"}},
+                                     40);
+  std::string out;
+  table->Begin(record, out);
+  table->Write(record, out);
+  EXPECT_EQ(out,
+            "URL       SAME  PORT  WHY\n"
+            "http://\xE2\x80\xA6  no    7     octal part\n"
+            "    scheme removed: b\n");
+}
+
+TEST(OutputFormatTest, EveryFormatWritesTheSameFieldNames) {
+  Record record;
+  DescribeUrlReport("-", 1, UrlReport{}, {false, true}, record);
+  std::vector<std::string> names;
+  for (const Field& field : record.fields()) names.emplace_back(field.name);
+  const std::vector<std::string> expected = {"source",
+                                             "line",
+                                             "url",
+                                             "window_host_text",
+                                             "window_host",
+                                             "window_dotted",
+                                             "window_decimal",
+                                             "window_hex",
+                                             "window_note",
+                                             "browser_host",
+                                             "browser_host_unicode",
+                                             "browser_kind",
+                                             "browser_port",
+                                             "browser_dotted",
+                                             "browser_error",
+                                             "same",
+                                             "reasons",
+                                             "trace"};
+  EXPECT_EQ(names, expected);
+}
+
+}  // namespace
+}  // namespace morvik
