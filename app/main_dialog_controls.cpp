@@ -20,6 +20,13 @@ static_assert(kUrlStyle == 0x50010080 && kHostStyle == 0x50010880 && kAddressSty
 constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
 constexpr DWORD kFlat = 0;
 
+// The control's rectangle in the dialog's client pixels.
+RECT MappedControlRect(HWND dialog, const ControlSpec& spec) {
+  RECT rect{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+  MapDialogRect(dialog, &rect);
+  return rect;
+}
+
 }  // namespace
 
 // The group box reaches one unit below the client area; its bottom edge is cut off.
@@ -38,12 +45,6 @@ const std::array<ControlSpec, 13> kMainDialogControls = {{
     {IDC_HEX_LABEL, "STATIC", "Hexadecimal Format", 20, 64, 65, 10, kLabelStyle, kFlat},
     {IDC_IP_FRAME, "BUTTON", "IP Address", 0, 25, 250, 60, kFrameStyle, kFlat},
 }};
-
-RECT MappedControlRect(HWND dialog, const ControlSpec& spec) {
-  RECT rect{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
-  MapDialogRect(dialog, &rect);
-  return rect;
-}
 
 HWND CreateControl(HWND dialog, const ControlSpec& spec, HFONT font) {
   const RECT rect = MappedControlRect(dialog, spec);

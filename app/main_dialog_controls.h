@@ -20,10 +20,6 @@ struct ControlSpec {
 
 extern const std::array<ControlSpec, 13> kMainDialogControls;
 
-// The control's rectangle in the dialog's client pixels (MapDialogRect of
-// left x, top y, right x + width, bottom y + height).
-RECT MappedControlRect(HWND dialog, const ControlSpec& spec);
-
 // Creates the control as a child of `dialog` and gives it `font` (WM_SETFONT,
 // no redraw). Returns the control, or null when it cannot be created.
 HWND CreateControl(HWND dialog, const ControlSpec& spec, HFONT font);

@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
   const Row curl{"curl_easy_unescape", CurlUnescape};
   const Row copy{"memcpy", Memcpy};
 
-  Register("realistic_100k_urls", realistic,
+  Register("realistic_100k_urls",
+           realistic,
            {reference, one_pass, {"DecodeUrl", WholeDecodeUrl}, curl, copy});
   Register("nested_32KiB", nested_32k, {reference, one_pass, curl, copy});
   // The rescanning loop needs one pass over the text per nesting level: about

@@ -14,8 +14,8 @@ constexpr std::string_view kWords[] = {
     "static", "profile", "support", "signin", "billing", "portal", "cdn",  "media"};
 constexpr std::string_view kTopLevel[] = {"com", "net", "org", "test", "example"};
 // Escapes that turn up in real paths and queries, plus one nested "%25".
-constexpr std::string_view kPathEscapes[] = {"%20", "%2F",    "%3D",       "%26", "%7E",  "%2d",
-                                             "%41", "%c3%a9", "%E2%82%AC", "%3a", "%2541"};
+constexpr std::string_view kPathEscapes[] = {
+    "%20", "%2F", "%3D", "%26", "%7E", "%2d", "%41", "%c3%a9", "%E2%82%AC", "%3a", "%2541"};
 
 class UrlWriter {
  public:

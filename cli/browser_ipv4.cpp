@@ -66,7 +66,9 @@ bool EndsInANumber(std::string_view host) {
   host = WithoutTrailingDot(host);
   const std::size_t dot = host.rfind('.');
   const std::string_view last = dot == std::string_view::npos ? host : host.substr(dot + 1);
-  if (!last.empty() && last.find_first_not_of("0123456789") == std::string_view::npos) return true;
+  const bool all_digits =
+      std::all_of(last.begin(), last.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!last.empty() && all_digits) return true;
   return ParsePart(last).has_value();
 }
 

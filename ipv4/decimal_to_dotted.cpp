@@ -9,12 +9,6 @@ namespace {
 
 constexpr Number kLargestAddress = 4294967295.0L;
 
-// One dotted component: the byte of `address` that a division by `scale`
-// brings down to the bottom.
-Text ByteText(Number address, Number scale) {
-  return DecimalText(Remainder(WholeQuotient(address, scale), 256));
-}
-
 }  // namespace
 
 Text DecimalToDotted(const Text& decimal) {
@@ -29,9 +23,10 @@ Text DecimalToDotted(const Text& decimal) {
     // below the 64-bit range (rounded to -2^63) is 0.
     address = static_cast<std::uint32_t>(RoundToWhole(value));
   }
-  const Number n = address;
-  return ByteText(n, 16777216) + "." + ByteText(n, 65536) + "." + ByteText(n, 256) + "." +
-         DecimalText(Remainder(n, 256));
+  // Each component is the byte that a whole division by 2^24, 2^16, 2^8 or 1
+  // brings down to the bottom, modulo 256: for a whole address that is exactly
+  // its four bytes, so integer arithmetic gives the same text.
+  return DottedText(address);
 }
 
 }  // namespace morvik

@@ -51,7 +51,7 @@ bool IsDottedAddress(const Text& text) {
 Text HostToDotted(const Text& text, const HostResolver& resolver) {
   const Text upper = TrimLeadingBlanks(UpperCaseText(text));
   const Position end = FindAnyOf(1, upper, HostTerminators());
-  const Text host = TextSlice(upper, 1, end - 1);
+  Text host = TextSlice(upper, 1, end - 1);
   if (IsDottedAddress(host)) return host;
 
   const NetworkAddress address = resolver.Resolve(host, 1);

@@ -8,9 +8,15 @@
 // DecimalToDotted and HexToDotted also correct an over-long or over-range
 // source field through the window seam (see field_correction.h).
 
+#include <cstdint>
+
 #include "support/text.h"
 
 namespace morvik {
+
+// The canonical dotted text of an address: four decimal components, 0 to 255,
+// without leading zeros (3232235777 is 192.168.1.1).
+Text DottedText(std::uint32_t address);
 
 Text DottedToDecimal(const Text& dotted);
 Text DottedToHex(const Text& dotted);

@@ -16,8 +16,7 @@ namespace morvik {
 using Number = long double;
 using Whole = std::int64_t;
 
-static_assert(std::numeric_limits<Number>::is_iec559 &&
-                  std::numeric_limits<Number>::digits == 64 &&
+static_assert(std::numeric_limits<Number>::is_iec559 && std::numeric_limits<Number>::digits == 64 &&
                   std::numeric_limits<Number>::max_exponent == 16384,
               "Number must be the 80-bit extended format (64-bit significand)");
 

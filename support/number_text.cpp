@@ -60,8 +60,8 @@ Text DecimalText(Number value) {
     near = static_cast<double>(value);
   }
   std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), near,
-                                    std::chars_format::general, 15);
+  const auto result = std::to_chars(
+      buffer.data(), buffer.data() + buffer.size(), near, std::chars_format::general, 15);
   return Text(buffer.data(), result.ptr);
 }
 

@@ -23,9 +23,7 @@ class Cursor {
 
   explicit Cursor(const Text& text) : text_(text) {}
 
-  int Peek() const {
-    return at_ < text_.size() ? static_cast<unsigned char>(text_[at_]) : kEnd;
-  }
+  int Peek() const { return at_ < text_.size() ? static_cast<unsigned char>(text_[at_]) : kEnd; }
   void Skip() { ++at_; }
   bool SkipIf(char wanted) {
     if (Peek() != static_cast<unsigned char>(wanted)) {
@@ -52,9 +50,14 @@ enum class TypeMark { kNone, kAmpersand, kDoubleAmpersand, kQuestion, kPercent }
 // no base letter (the digits are then octal and start right there).
 int BaseLetterBits(int c) {
   switch (c) {
-    case 'B': case 'b': return 1;
-    case 'H': case 'h': return 4;
-    case 'O': case 'o': case 'Q': case 'q': return 3;
+    case 'B':
+    case 'b': return 1;
+    case 'H':
+    case 'h': return 4;
+    case 'O':
+    case 'o':
+    case 'Q':
+    case 'q': return 3;
     default: return 0;
   }
 }
@@ -113,8 +116,7 @@ Number ReadRadix(Cursor& cursor) {
   std::uint64_t bits = 0;
   bool any_digit = false;
   bool leading_zero = false;
-  for (int digit = DigitValue(cursor.Peek()); digit < base;
-       digit = DigitValue(cursor.Peek())) {
+  for (int digit = DigitValue(cursor.Peek()); digit < base; digit = DigitValue(cursor.Peek())) {
     if (!any_digit) {
       leading_zero = digit == 0;
       any_digit = true;
@@ -202,9 +204,19 @@ std::int64_t ReadExponent(Cursor& cursor) {
 // make up n. Each of those is a correctly rounded constant, so the product is
 // exact up to 10^27 and within a few units in the last place beyond.
 Number PowerOfTen(std::int64_t n) {
-  static constexpr Number kBinaryPowers[] = {
-      1e1L,   1e2L,   1e4L,   1e8L,    1e16L,   1e32L,  1e64L,
-      1e128L, 1e256L, 1e512L, 1e1024L, 1e2048L, 1e4096L};
+  static constexpr Number kBinaryPowers[] = {1e1L,
+                                             1e2L,
+                                             1e4L,
+                                             1e8L,
+                                             1e16L,
+                                             1e32L,
+                                             1e64L,
+                                             1e128L,
+                                             1e256L,
+                                             1e512L,
+                                             1e1024L,
+                                             1e2048L,
+                                             1e4096L};
   Number result = 1;
   for (const Number power : kBinaryPowers) {
     if ((n & 1) != 0) {
@@ -227,8 +239,7 @@ Number ScaleByPowerOfTen(std::uint64_t digits, std::int64_t scale) {
   if (divisor_decades < kDecadeLimit) {
     return value / PowerOfTen(divisor_decades);
   }
-  return value / PowerOfTen(kDecadeLimit - 1) /
-         PowerOfTen(divisor_decades - (kDecadeLimit - 1));
+  return value / PowerOfTen(kDecadeLimit - 1) / PowerOfTen(divisor_decades - (kDecadeLimit - 1));
 }
 
 Number ReadDecimal(Cursor& cursor) {

@@ -14,9 +14,7 @@ namespace morvik {
 namespace {
 
 // 0-based offset of a 1-based position that is known to lie in [1, length].
-std::size_t OffsetOf(Position position) {
-  return static_cast<std::size_t>(position - 1);
-}
+std::size_t OffsetOf(Position position) { return static_cast<std::size_t>(position - 1); }
 
 // Shared start rule of FindText and FindAnyOf: nothing is found in an empty
 // text or from a start behind its end.
@@ -25,15 +23,11 @@ bool CanSearchFrom(Position start, const Text& text) {
 }
 
 // Searches never begin before position 1: a start of 0 or below counts as 1.
-Position SearchStart(Position start) {
-  return start < 1 ? 1 : start;
-}
+Position SearchStart(Position start) { return start < 1 ? 1 : start; }
 
 }  // namespace
 
-Position TextLength(const Text& text) {
-  return static_cast<Position>(text.size());
-}
+Position TextLength(const Text& text) { return static_cast<Position>(text.size()); }
 
 Text TextSlice(const Text& text, Position start, std::int64_t length) {
   const Position size = TextLength(text);

@@ -23,8 +23,7 @@ Whole RoundToWhole(Number value) {
   const Number below = std::floor(value);
   const Number fraction = value - below;
   Number rounded = below;
-  if (fraction > Number{0.5L} ||
-      (fraction == Number{0.5L} && std::fmod(below, Number{2}) != 0)) {
+  if (fraction > Number{0.5L} || (fraction == Number{0.5L} && std::fmod(below, Number{2}) != 0)) {
     rounded = below + 1;
   }
   // Written so that NaN fails the test too: no out-of-range conversion.
@@ -43,7 +42,8 @@ Number WholeQuotient(Number dividend, Number divisor) {
   if (b == -1) {
     return -static_cast<Number>(a);  // -(-2^63) does not fit a Whole, but a Number
   }
-  return static_cast<Number>(a / b);  // integer division truncates toward zero
+  const Whole quotient = a / b;  // integer division truncates toward zero, as wanted
+  return static_cast<Number>(quotient);
 }
 
 Number Remainder(Number dividend, Number divisor) {

@@ -1,6 +1,8 @@
 #pragma once
 // From the text of the URL box to the host text the window shows.
 
+#include <string_view>
+
 #include "support/text.h"
 
 namespace morvik {
@@ -12,6 +14,6 @@ Text DecodeUrl(const Text& url);
 
 // Decodes percent-escapes until none is left, in linear time; decoded
 // characters take part again ("%2541" gives "A", "%4%41" gives "J").
-Text DecodePercentEscapes(const Text& text);
+Text DecodePercentEscapes(std::string_view text);
 
 }  // namespace morvik

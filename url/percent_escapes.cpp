@@ -57,7 +57,7 @@ std::size_t DecodeAtEnd(char* out, std::size_t length) {
 
 }  // namespace
 
-Text DecodePercentEscapes(const Text& text) {
+Text DecodePercentEscapes(std::string_view text) {
   Text decoded(text.size(), '\0');  // decoding never lengthens the text
   char* const out = decoded.data();
   std::size_t length = 0;

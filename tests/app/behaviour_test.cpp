@@ -161,6 +161,69 @@ INSTANTIATE_TEST_SUITE_P(Fields, TypedEditTest, ::testing::ValuesIn(kTypedEdits)
                            return name;
                          });
 
+// Counts the WM_SETTEXT messages that reach one control while it lives.
+class WriteCounter {
+ public:
+  explicit WriteCounter(HWND control) : control_(control) {
+    SetPropA(control_, kSelf, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Count)));
+  }
+  ~WriteCounter() {
+    SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    RemovePropA(control_, kSelf);
+  }
+  WriteCounter(const WriteCounter&) = delete;
+  WriteCounter& operator=(const WriteCounter&) = delete;
+
+  int writes() const { return writes_; }
+
+ private:
+  static constexpr char kSelf[] = "MorvikTestWriteCounter";
+
+  static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<WriteCounter*>(GetPropA(window, kSelf));
+    if (message == WM_SETTEXT) ++self->writes_;
+    return CallWindowProcA(self->original_, window, message, wParam, lParam);
+  }
+
+  HWND control_;
+  WNDPROC original_ = nullptr;
+  int writes_ = 0;
+};
+
+struct Keystroke {
+  const char* name;
+  int id;
+  const char* before;  // the field's text, caret at its end
+  char typed;
+  int dotted_writes, decimal_writes, hex_writes;
+};
+
+// One keystroke in an address field writes each other field once and its own
+// field not at all. An over-range decimal is the exception: both of the
+// edit's conversions correct the field, and each correction runs the edit
+// once more, nested, which writes the other two fields again.
+const Keystroke kKeystrokes[] = {
+    {"decimal", IDC_DECIMAL, "16777216", '7', 1, 0, 1},
+    {"hexadecimal", IDC_HEX, "0A00000", '5', 1, 1, 0},
+    {"decimal over range", IDC_DECIMAL, "429496729", '6', 3, 2, 3},
+};
+
+TEST_F(BehaviourTest, AKeystrokeWritesTheOtherFieldsOnceWithoutEcho) {
+  for (const Keystroke& keystroke : kKeystrokes) {
+    SCOPED_TRACE(keystroke.name);
+    Replace(keystroke.id, keystroke.before);
+    const WriteCounter dotted(Control(IDC_IPADDRESS));
+    const WriteCounter decimal(Control(IDC_DECIMAL));
+    const WriteCounter hex(Control(IDC_HEX));
+    Type(std::string(1, keystroke.typed));
+    EXPECT_EQ(dotted.writes(), keystroke.dotted_writes);
+    EXPECT_EQ(decimal.writes(), keystroke.decimal_writes);
+    EXPECT_EQ(hex.writes(), keystroke.hex_writes);
+  }
+}
+
 TEST_F(BehaviourTest, OverRangeDecimalLeavesTheCaretAfterTheLastDigit) {
   Replace(IDC_DECIMAL, "4294967296");
   EXPECT_EQ(Text(IDC_DECIMAL), "4294967295");

@@ -1,11 +1,8 @@
 // The main window as built: its own properties, its thirteen controls, tab
 // order, fonts, colours and the texts it starts with.
 
-#include <cstring>
-
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
-#include "app/main_dialog_controls.h"
 #include "app/result_font.h"
 #include "tests/app/dialog_driver.h"
 

@@ -4,10 +4,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/about_box.h"
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
-#include "app/main_dialog_callback.h"
 #include "app/show_main_dialog.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/gdi_object_count.h"
@@ -17,13 +15,14 @@ namespace {
 
 // Emulated Wine can take many seconds for what is instant elsewhere.
 constexpr DWORD kPatienceMs = 120000;
-constexpr UINT kTickMs = 50;
+// Long enough that the modal loops find their queue empty between ticks: a
+// dialog box is shown only then.
+constexpr UINT kTickMs = 500;
 
 // The checks below look at the window while a modal loop of the product
-// runs (the About box's, the main dialog's). They run as thread timers on the
-// test's own thread, which those loops dispatch, rather than on a second
-// thread: under emulated Wine a process whose thread has ended can no longer
-// raise the exception GoogleTest's failure report uses.
+// runs (the About box's, the main dialog's). They run as a thread timer on
+// the test's own thread, which those loops dispatch, so there is no second
+// thread to keep in step with.
 class TimerCheck {
  public:
   explicit TimerCheck(void (*tick)()) : tick_(tick), started_(GetTickCount()) {

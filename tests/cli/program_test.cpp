@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -176,7 +177,14 @@ TEST_P(UsageTest, ExitsWithTheDocumentedStatus) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, UsageTest, ::testing::ValuesIn(kUsageCases));
+INSTANTIATE_TEST_SUITE_P(Cases, UsageTest, ::testing::ValuesIn(kUsageCases),
+                         [](const ::testing::TestParamInfo<UsageCase>& info) {
+                           std::string name;
+                           for (const char* c = info.param.arguments; *c != '\0'; ++c) {
+                             if (std::isalnum(static_cast<unsigned char>(*c)) != 0) name += *c;
+                           }
+                           return name;
+                         });
 
 TEST_F(ProgramTest, HelpAndVersionSayWhatTheyShould) {
   const Outcome help = Cli("--help");
@@ -318,8 +326,10 @@ TEST_F(ProgramTest, NeverTouchesTheNetworkWithoutResolve) {
   const std::string names =
       " 'http://server1.example.test/' 'http://www.example.com/' 'http://1.2.3.4/'";
   const Outcome without = Shell(preload + "\"$CLI\" --tsv" + names);
-  EXPECT_EQ(without.status, 0) << without.err;
-  EXPECT_EQ(Column(without.out, "window_note")[0], "a name; looked up only with --resolve");
+  ASSERT_EQ(without.status, 0) << without.err;
+  const std::vector<std::string> notes = Column(without.out, "window_note");
+  ASSERT_FALSE(notes.empty()) << without.out;
+  EXPECT_EQ(notes[0], "a name; looked up only with --resolve");
   // The shim does catch a look-up when one is made.
   const Outcome with = Shell(preload + "\"$CLI\" --tsv --resolve" + names);
   EXPECT_EQ(with.status, 99);

@@ -76,8 +76,14 @@ TEST(DecimalToDotted, RemovedSeamReceivesNothing) {
 }
 
 TEST(DecimalToDotted, ConvertsDottedToDecimalBackWithoutLoss) {
-  for (const char* dotted : {"0.0.0.0", "1.2.3.4", "10.0.0.1", "127.0.0.1", "192.168.1.1",
-                             "172.16.254.3", "128.0.0.0", "255.255.255.255"}) {
+  for (const char* dotted : {"0.0.0.0",
+                             "1.2.3.4",
+                             "10.0.0.1",
+                             "127.0.0.1",
+                             "192.168.1.1",
+                             "172.16.254.3",
+                             "128.0.0.0",
+                             "255.255.255.255"}) {
     SCOPED_TRACE(dotted);
     EXPECT_EQ(DecimalToDotted(DottedToDecimal(dotted)), dotted);
   }

@@ -41,8 +41,7 @@ const DottedCase kCanonicalCases[] = {
     {"1.2.3.4", "16909060", "01020304"},
     {"128.0.0.0", "2147483648", "80000000"},
 };
-INSTANTIATE_TEST_SUITE_P(Canonical, DottedNotationTest,
-                         testing::ValuesIn(kCanonicalCases));
+INSTANTIATE_TEST_SUITE_P(Canonical, DottedNotationTest, testing::ValuesIn(kCanonicalCases));
 
 const DottedCase kLooseCases[] = {
     // Missing components are zeros at the end.
@@ -58,7 +57,7 @@ const DottedCase kLooseCases[] = {
     {"X.1.1.1", "65793", "00010101"},
     {"1. 2.3.4", "16909060", "01020304"},
     {"\t10.\n1", "167837696", "0A010000"},
-    {"\r1.2.3.4", "131844", "00020304"},   // CR is not skipped
+    {"\r1.2.3.4", "131844", "00020304"},  // CR is not skipped
     {"1e2.0.0.0", "1677721600", "64000000"},
     {"&hFF.&o17.&b101.&17", "4279174415", "FF0F050F"},
     // Ties to even for the fractions that exponents can make.
@@ -70,13 +69,20 @@ const DottedCase kLooseCases[] = {
     {"1.2.3.-1", "16909311", "010203FF"},
     {"&hFFFF.0.0.0", "4278190080", "FF000000"},
     {"1e99999.1.1.1", "65793", "00010101"},  // beyond 64 bits gives byte 0
-    {"1.2.3.4\0"s "9", "16909060", "01020304"},
+    {"1.2.3.4\0"s
+     "9",
+     "16909060",
+     "01020304"},
 };
 INSTANTIATE_TEST_SUITE_P(Loose, DottedNotationTest, testing::ValuesIn(kLooseCases));
 
 TEST(DottedNotationTest, BothNotationsNameTheSameAddress) {
-  const Text kInputs[] = {"1.2.3.4", "255.0.255.0", "9.99.199.254", "300.-2.7e1.x",
-                          "4294967295", "-129.-128.-127.65535"};
+  const Text kInputs[] = {"1.2.3.4",
+                          "255.0.255.0",
+                          "9.99.199.254",
+                          "300.-2.7e1.x",
+                          "4294967295",
+                          "-129.-128.-127.65535"};
   for (const Text& dotted : kInputs) {
     SCOPED_TRACE(dotted);
     const Text hex = DottedToHex(dotted);

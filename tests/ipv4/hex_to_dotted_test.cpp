@@ -54,8 +54,14 @@ TEST_P(HexToDottedTest, GivesDottedTextAndCutsOnlyLongText) {
 INSTANTIATE_TEST_SUITE_P(Cases, HexToDottedTest, ::testing::ValuesIn(kHexCases));
 
 TEST(HexToDotted, ConvertsDottedToHexBackWithoutLoss) {
-  for (const char* dotted : {"0.0.0.0", "1.2.3.4", "10.0.0.1", "127.0.0.1", "192.168.1.1",
-                             "172.16.254.3", "128.0.0.0", "255.255.255.255"}) {
+  for (const char* dotted : {"0.0.0.0",
+                             "1.2.3.4",
+                             "10.0.0.1",
+                             "127.0.0.1",
+                             "192.168.1.1",
+                             "172.16.254.3",
+                             "128.0.0.0",
+                             "255.255.255.255"}) {
     SCOPED_TRACE(dotted);
     EXPECT_EQ(HexToDotted(DottedToHex(dotted)), dotted);
   }

@@ -34,8 +34,7 @@ inline std::ostream& operator<<(std::ostream& out, const FieldCall& call) {
       return out << "SetText(" << field << ", \"" << call.text << "\")";
     case FieldCall::Kind::SetCaret:
       return out << "SetCaret(" << field << ", " << call.position << ")";
-    case FieldCall::Kind::Focus:
-      return out << "Focus(" << field << ")";
+    case FieldCall::Kind::Focus: return out << "Focus(" << field << ")";
   }
   return out;
 }

@@ -40,10 +40,14 @@ INSTANTIATE_TEST_SUITE_P(Wholes, DecimalTextTest, testing::ValuesIn(kDecimalCase
 
 TEST(DecimalTextTest, WritesEveryOtherNumberReadably) {
   // Not asked for by the address code, but nothing may break on them.
-  const Number kOthers[] = {
-      0.5L, -1, 1e15L, std::ldexp(Number{1}, 127), -1e4000L, 1e-4940L,
-      std::numeric_limits<Number>::infinity(),
-      std::numeric_limits<Number>::quiet_NaN()};
+  const Number kOthers[] = {0.5L,
+                            -1,
+                            1e15L,
+                            std::ldexp(Number{1}, 127),
+                            -1e4000L,
+                            1e-4940L,
+                            std::numeric_limits<Number>::infinity(),
+                            std::numeric_limits<Number>::quiet_NaN()};
   for (std::size_t i = 0; i < std::size(kOthers); ++i) {
     SCOPED_TRACE(i);
     const Text text = DecimalText(kOthers[i]);
@@ -75,12 +79,12 @@ const HexCase kHexCases[] = {
     {0xFFFFFFFF, 0, "FFFFFFFF"},
     {static_cast<std::uint32_t>(-1), 0, "FFFFFFFF"},
     {0xC0A80101, 0, "C0A80101"},
-    {0x0A000001, 0, "A000001"},     // natural length: no leading zeros
+    {0x0A000001, 0, "A000001"},  // natural length: no leading zeros
     {255, 4, "00FF"},
-    {0x12345678, 4, "5678"},        // cut on the left
+    {0x12345678, 4, "5678"},  // cut on the left
     {0xABC, 1, "C"},
     {1, 8, "00000001"},
-    {1, 9, "00000001"},             // more than 8 counts as 8
+    {1, 9, "00000001"},  // more than 8 counts as 8
     {0x12345678, 100, "12345678"},
     {5, -3, "5"},
 };
@@ -117,14 +121,14 @@ const MaskCase kMaskCases[] = {
     {"#_.#_.#_.#", {0, 0, 0, 0}, "0.0.0.0"},
     {"#_.#_.#_.#", {255, 255, 255, 255}, "255.255.255.255"},
     {"#_.#_.#_.#", {1.5L, 2.5L, 0.5L, 254.5L}, "2.2.0.254"},  // ties to even
-    {"#", {192}, "192"},              // a wider number widens the field
-    {"###", {5}, "  5"},              // right-aligned, blanks on the left
-    {"_##", {5}, "#5"},               // "_" makes "#" literal
-    {"#_.", {1, 2}, "1.2."},          // the mask starts again when used up
+    {"#", {192}, "192"},                                      // a wider number widens the field
+    {"###", {5}, "  5"},                                      // right-aligned, blanks on the left
+    {"_##", {5}, "#5"},                                       // "_" makes "#" literal
+    {"#_.", {1, 2}, "1.2."},                                  // the mask starts again when used up
     {"##_.#", {1, 2, 3}, " 1.2 3."},
-    {"a#b#c", {1}, "a1b"},            // stops at the next field
+    {"a#b#c", {1}, "a1b"},  // stops at the next field
     {"#_", {7}, "7_"},
-    {"abc", {1}, "abc"},              // no field at all
+    {"abc", {1}, "abc"},  // no field at all
     {"", {1}, ""},
     {"#_.#", {}, ""},
     {"#", {-5}, "-5"},

@@ -31,9 +31,9 @@ const ValueCase kLeadInCases[] = {
     {"", 0},
     {"   ", 0},
     {"abc", 0},
-    {"\r42", 0},          // CR is not skipped
+    {"\r42", 0},  // CR is not skipped
     {"\v42", 0},
-    {"- 5", 0},           // a blank after the sign ends the number
+    {"- 5", 0},  // a blank after the sign ends the number
     {"0x1F", 0},
     {"\t42", 42},
     {"\n42", 42},
@@ -57,11 +57,11 @@ const ValueCase kDecimalCases[] = {
     {"1d2", 100},
     {"1E+2", 100},
     {"2.5E-1", 0.25L},
-    {"1.2.3", 1.2L},      // a second point ends the number
+    {"1.2.3", 1.2L},  // a second point ends the number
     {".5", 0.5L},
     {"5.", 5},
     {"-2.5", -2.5L},
-    {"1e", 1},            // exponent letter without digits
+    {"1e", 1},  // exponent letter without digits
     {"1e+", 1},
     {"1e 2", 1},
     {"1e2.5", 100},
@@ -71,7 +71,7 @@ const ValueCase kDecimalCases[] = {
     // 19 and more digits: the 18 first count, the rest only move the point.
     {"1234567890123456789", 1234567890123456780.0L},
     {"12345678901234567891.5", 12345678901234567800.0L},
-    {"0e99999", 0},       // zeros only, whatever the exponent
+    {"0e99999", 0},  // zeros only, whatever the exponent
     {"1e99999", kTwoTo127},
     {"-1e99999", -kTwoTo127},
     {"1e4932", kTwoTo127},  // the value would lie at or above 10^4932
@@ -94,13 +94,13 @@ const ValueCase kRadixCases[] = {
     {"&h0F", 15},
     {"&h00", 0},
     {"&h1G", 1},
-    {"&hFFFF", -1},              // 16-bit pattern
+    {"&hFFFF", -1},  // 16-bit pattern
     {"&h7FFF", 32767},
     {"&h8000", -32768},
-    {"&h0FFFF", 65535},          // a leading zero keeps the pattern
+    {"&h0FFFF", 65535},  // a leading zero keeps the pattern
     {"&hFFFF&", 65535},
     {"&h10000", 65536},
-    {"&hFFFFFFFF", -1},          // 32-bit pattern
+    {"&hFFFFFFFF", -1},  // 32-bit pattern
     {"&h0FFFFFFFF", 4294967295.0L},
     {"&hFFFFFFFF&&", 4294967295.0L},
     {"&h80000000", -2147483648.0L},
@@ -115,7 +115,7 @@ const ValueCase kRadixCases[] = {
     {"&O17", 15},
     {"&q17", 15},
     {"&Q17", 15},
-    {"&17", 15},                 // no base letter: octal from the first digit
+    {"&17", 15},  // no base letter: octal from the first digit
     {"&o18", 1},
     {"&8", 0},
     {"&x12", 0},

@@ -35,24 +35,24 @@ TEST_P(TextSliceTest, CutsThePiece) {
 }
 
 const SliceCase kSliceCases[] = {
-    {"hello", 1, -1, "hello"},              // -1 reaches the end
+    {"hello", 1, -1, "hello"},  // -1 reaches the end
     {"hello", 1, 0, ""},
     {"hello", 0, 5, ""},
-    {"hello", 6, 2147483647, ""},           // one behind the end
+    {"hello", 6, 2147483647, ""},  // one behind the end
     {"hello", 5, 1, "o"},
     {"hello", 2, 3, "ell"},
     {"hello", 2, 99, "ello"},
-    {"hello", 3, -2, "llo"},                // any negative length is huge
+    {"hello", 3, -2, "llo"},  // any negative length is huge
     {"hello", 1, 2147483647, "hello"},
-    {"hello", 1, 4294967296, ""},           // 2^32 is 0 as a 32-bit count
+    {"hello", 1, 4294967296, ""},  // 2^32 is 0 as a 32-bit count
     {"hello", 1, 4294967297, "h"},
-    {"hello", -1, 1, "o"},                  // negative start counts from the end
+    {"hello", -1, 1, "o"},  // negative start counts from the end
     {"hello", -5, 2, "he"},
-    {"hello", -6, 2, ""},                   // before the first character
+    {"hello", -6, 2, ""},  // before the first character
     {"hello", kInt64Min, -1, ""},
     {"hello", kInt64Max, -1, ""},
     {"", 1, -1, ""},
-    {"a\0b"s, 2, 2, "\0b"s},                // NUL is an ordinary character
+    {"a\0b"s, 2, 2, "\0b"s},  // NUL is an ordinary character
 };
 INSTANTIATE_TEST_SUITE_P(Edges, TextSliceTest, testing::ValuesIn(kSliceCases));
 
@@ -88,7 +88,7 @@ const TailCase kTailCases[] = {
     {"00F", 2, "0F"},
     {"abc", 3, "abc"},
     {"abc", 0, ""},
-    {"abc", -1, "abc"},   // taken as unsigned
+    {"abc", -1, "abc"},  // taken as unsigned
     {"", 2, ""},
     {"x\0"s, 1, "\0"s},
 };
@@ -114,20 +114,20 @@ TEST_P(FindTextTest, FindsThePosition) {
 
 const FindCase kFindTextCases[] = {
     {1, "", ".", 0},
-    {1, "", "", 0},              // an empty text has nothing, not even ""
-    {8, "1.2.3.4", ".", 0},      // start beyond the end
-    {7, "1.2.3.4", "", 7},       // empty pattern: found at the start
+    {1, "", "", 0},          // an empty text has nothing, not even ""
+    {8, "1.2.3.4", ".", 0},  // start beyond the end
+    {7, "1.2.3.4", "", 7},   // empty pattern: found at the start
     {8, "1.2.3.4", "", 0},
     {1, "1.2.3.4", ".", 2},
-    {3, "1.2.3.4", ".", 4},      // just after an earlier find
-    {2, "1.2.3.4", ".", 2},      // an occurrence at the start itself counts
+    {3, "1.2.3.4", ".", 4},  // just after an earlier find
+    {2, "1.2.3.4", ".", 2},  // an occurrence at the start itself counts
     {7, "1.2.3.4", "4", 7},
     {1, "1.2.3.4", "3.4", 5},
     {1, "1.2.3.4", "3.5", 0},
-    {1, "1.2", "1.2.3", 0},      // longer than the text
-    {1, "abc", "B", 0},          // bytes compare exactly
+    {1, "1.2", "1.2.3", 0},  // longer than the text
+    {1, "abc", "B", 0},      // bytes compare exactly
     {1, "a\0b"s, "\0"s, 2},
-    {0, "abc", "c", 3},          // a start below 1 counts as 1
+    {0, "abc", "c", 3},  // a start below 1 counts as 1
     {kInt64Min, "abc", "a", 1},
     {kInt64Max, "abc", "a", 0},
 };
@@ -144,7 +144,7 @@ const FindCase kFindAnyOfCases[] = {
     {1, "", "abc", 0},
     {4, "abc", "abc", 0},
     {2, "abc", "", 2},
-    {1, "7", "0123456789", 1},   // one-character membership test
+    {1, "7", "0123456789", 1},  // one-character membership test
     {1, "G", "0123456789ABCDEF", 0},
     {1, "a-b/c", "/-", 2},
     {3, "a-b/c", "/-", 4},
@@ -158,9 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Edges, FindAnyOfTest, testing::ValuesIn(kFindAnyOfCases
 Text HostEndingCharacters() {
   Text set;
   for (int code = 1; code <= 255; ++code) {
-    const bool host_character = (code >= '0' && code <= '9') ||
-                                (code >= 'A' && code <= 'Z') || code == '.' ||
-                                code == '-';
+    const bool host_character =
+        (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || code == '.' || code == '-';
     if (!host_character) {
       set += static_cast<char>(code);
     }
@@ -194,7 +193,7 @@ TEST_P(CountTextTest, CountsNonOverlapping) {
 
 const CountCase kCountCases[] = {
     {"1.2.3.4", ".", 3},
-    {"...", "..", 1},         // the count goes on behind each occurrence
+    {"...", "..", 1},  // the count goes on behind each occurrence
     {"....", "..", 2},
     {"aaaaa", "aa", 2},
     {"abc", "", 0},
@@ -221,12 +220,12 @@ TEST_P(ReplaceTextTest, ReplacesInOnePass) {
 }
 
 const ReplaceCase kReplaceCases[] = {
-    {"%2541", "%25", "%", "%41"},       // the new "%" is not examined again
+    {"%2541", "%25", "%", "%41"},  // the new "%" is not examined again
     {"%25%2541", "%25", "%", "%%41"},
-    {"aaa", "a", "aa", "aaaaaa"},       // the replacement is never searched
-    {"aXa", "X", "", "aa"},             // the joined "aa" is no new occurrence
+    {"aaa", "a", "aa", "aaaaaa"},  // the replacement is never searched
+    {"aXa", "X", "", "aa"},        // the joined "aa" is no new occurrence
     {"aaaa", "aa", "b", "bb"},
-    {"aaa", "aa", "b", "ba"},           // left to right, non-overlapping
+    {"aaa", "aa", "b", "ba"},  // left to right, non-overlapping
     {"abc", "", "x", "abc"},
     {"ab", "abc", "x", "ab"},
     {"abc", "d", "x", "abc"},
@@ -239,9 +238,13 @@ INSTANTIATE_TEST_SUITE_P(Edges, ReplaceTextTest, testing::ValuesIn(kReplaceCases
 // ---- UpperCaseText -----------------------------------------------------------
 
 TEST(UpperCaseTextTest, MapsExactlyTheLettersWithPartners) {
-  const std::vector<std::pair<int, int>> kPageLetters = {
-      {0x84, 0x8E}, {0x94, 0x99}, {0x81, 0x9A}, {0x82, 0x90},
-      {0xA4, 0xA5}, {0x86, 0x8F}, {0x87, 0x80}};
+  const std::vector<std::pair<int, int>> kPageLetters = {{0x84, 0x8E},
+                                                         {0x94, 0x99},
+                                                         {0x81, 0x9A},
+                                                         {0x82, 0x90},
+                                                         {0xA4, 0xA5},
+                                                         {0x86, 0x8F},
+                                                         {0x87, 0x80}};
   for (int byte = 0; byte < 256; ++byte) {
     SCOPED_TRACE(byte);
     int expected = byte;
@@ -285,7 +288,7 @@ TEST_P(TrimTest, RemovesBlanksOnly) {
 
 const TrimCase kTrimCases[] = {
     {"  a b  ", "a b  ", "  a b"},
-    {"\ta\t", "\ta\t", "\ta\t"},     // TAB is no blank
+    {"\ta\t", "\ta\t", "\ta\t"},  // TAB is no blank
     {" \r\n", "\r\n", " \r\n"},
     {"   ", "", ""},
     {"", "", ""},
@@ -298,7 +301,11 @@ TEST(CharTextTest, HoldsTheLowEightBits) {
     std::int64_t code;
     Text expected;
   } kCases[] = {
-      {0, "\0"s}, {65, "A"}, {255, "\xFF"}, {256 + 66, "B"}, {-1, "\xFF"},
+      {0, "\0"s},
+      {65, "A"},
+      {255, "\xFF"},
+      {256 + 66, "B"},
+      {-1, "\xFF"},
       {kInt64Min, "\0"s},
   };
   for (const auto& c : kCases) {

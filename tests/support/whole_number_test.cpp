@@ -43,7 +43,7 @@ const RoundCase kRoundCases[] = {
     {std::nextafter(-2.5L, -3.0L), -3},
     {4294967295.5L, 4294967296},
     {kTwoTo63 - 1, kWholeMax},
-    {kTwoTo63 - 0.5L, kWholeMin},   // the tie goes up to 2^63: out of range
+    {kTwoTo63 - 0.5L, kWholeMin},  // the tie goes up to 2^63: out of range
     {-kTwoTo63, kWholeMin},
     {-kTwoTo63 - 1, kWholeMin},
     {kTwoTo63, kWholeMin},
@@ -118,14 +118,14 @@ TEST_P(WholeQuotientTest, RoundsOperandsAndTruncates) {
 const DivisionCase kQuotientCases[] = {
     {3232235777.0L, 16777216, 192},
     {7, 2, 3},
-    {-7, 2, -3},                    // toward zero
+    {-7, 2, -3},  // toward zero
     {7, -2, -3},
-    {7.5L, 2, 4},                   // 8 / 2: operands rounded first
-    {6.5L, 2, 3},                   // 6 / 2: ties to even
-    {7, 2.5L, 3},                   // 7 / 2
-    {-kTwoTo63, -1, kTwoTo63},      // the one quotient a Whole cannot hold
+    {7.5L, 2, 4},               // 8 / 2: operands rounded first
+    {6.5L, 2, 3},               // 6 / 2: ties to even
+    {7, 2.5L, 3},               // 7 / 2
+    {-kTwoTo63, -1, kTwoTo63},  // the one quotient a Whole cannot hold
     {kTwoTo63 - 1, 1, kTwoTo63 - 1},
-    {5, 0, 0},                      // never asked for, but harmless
+    {5, 0, 0},  // never asked for, but harmless
     {5, 0.4L, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, WholeQuotientTest, testing::ValuesIn(kQuotientCases));
@@ -141,8 +141,8 @@ const DivisionCase kRemainderCases[] = {
     {49320, 256, 168},
     {-7, 2, -1},
     {7, -2, 1},
-    {7.5L, 2, 1.5L},                // operands are not rounded
-    {5, 0, 0},                      // a divisor of 0 gives 0
+    {7.5L, 2, 1.5L},  // operands are not rounded
+    {5, 0, 0},        // a divisor of 0 gives 0
     {-256, 256, 0},
     {1e4000L, 1e4000L, 0},
     {5, std::numeric_limits<Number>::infinity(), 5},
