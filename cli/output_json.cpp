@@ -24,7 +24,15 @@ class JsonLinesFormat final : public OutputFormat {
   static void WriteValue(const Field& field, Text& out) {
     switch (field.kind) {
       case FieldKind::Null: out += "null"; return;
-      case FieldKind::Text: AppendJsonString(out, field.text); return;
+      case FieldKind::Text:
+        if (field.plain) {
+          out += '"';
+          out += field.text;
+          out += '"';
+        } else {
+          AppendJsonString(out, field.text);
+        }
+        return;
       case FieldKind::Number: out += field.text; return;
       case FieldKind::Bool: out += field.flag ? "true" : "false"; return;
       case FieldKind::List: {

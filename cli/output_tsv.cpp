@@ -31,7 +31,13 @@ class TsvFormat final : public OutputFormat {
     switch (field.kind) {
       case FieldKind::Null: return;
       case FieldKind::Text:
-      case FieldKind::Number: AppendEscaped(out, field.text, EscapeFor::Tsv); return;
+        if (field.plain) {
+          out += field.text;
+        } else {
+          AppendEscaped(out, field.text, EscapeFor::Tsv);
+        }
+        return;
+      case FieldKind::Number: out += field.text; return;  // digits and a sign only
       case FieldKind::Bool: out += field.flag ? "true" : "false"; return;
       case FieldKind::List: {
         const char* separator = "";

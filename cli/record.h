@@ -25,8 +25,9 @@ enum class FieldKind { Null, Text, Number, Bool, List, Trace };
 struct Field {
   std::string_view name;
   FieldKind kind = FieldKind::Null;
-  bool flag = false;                               // Bool
-  std::string_view text;                           // Text, and Number written in decimal
+  bool flag = false;      // Bool
+  bool plain = false;     // Text that no format needs to escape (AddPlainText)
+  std::string_view text;  // Text, and Number written in decimal
   const std::vector<const char*>* list = nullptr;  // List
   const std::vector<TraceStep>* trace = nullptr;   // Trace
 };
@@ -45,6 +46,21 @@ class Record {
   void AddNull(std::string_view name) { Add(name, FieldKind::Null); }
   void AddText(std::string_view name, std::string_view text) {
     Add(name, FieldKind::Text).text = text;
+  }
+  // Text the program composes itself from printable ASCII other than quote
+  // and backslash (an address notation, a kind name, a fixed note), which
+  // every format writes as it stands.
+  void AddPlainText(std::string_view name, std::string_view text) {
+    Field& field = Add(name, FieldKind::Text);
+    field.text = text;
+    field.plain = true;
+  }
+  void AddOptionalPlainText(std::string_view name, const Text* text) {
+    if (text == nullptr) {
+      AddNull(name);
+    } else {
+      AddPlainText(name, *text);
+    }
   }
   void AddOptionalText(std::string_view name, const Text* text) {
     if (text == nullptr) {

@@ -33,8 +33,8 @@ class UrlRecordWriter {
     Host("window_host", &window.host);
     const bool has_address = window.dotted.has_value();
     Host("window_dotted", has_address ? &*window.dotted : nullptr);
-    record_.AddOptionalText("window_decimal", has_address ? &window.decimal : nullptr);
-    record_.AddOptionalText("window_hex", has_address ? &window.hex : nullptr);
+    record_.AddOptionalPlainText("window_decimal", has_address ? &window.decimal : nullptr);
+    record_.AddOptionalPlainText("window_hex", has_address ? &window.hex : nullptr);
     Note(window, has_address);
   }
 
@@ -44,7 +44,7 @@ class UrlRecordWriter {
     Host("browser_host", ok ? &host.ascii : nullptr);
     Host("browser_host_unicode", ok && !host.unicode.empty() ? &host.unicode : nullptr);
     if (ok) {
-      record_.AddText("browser_kind", KindName(host.kind));
+      record_.AddPlainText("browser_kind", KindName(host.kind));
     } else {
       record_.AddNull("browser_kind");
     }
@@ -71,13 +71,13 @@ class UrlRecordWriter {
       record_.AddOwnedText("window_note",
                            "over range, corrected to " + *window.over_range_correction);
     } else if (window.looked_up && *window.dotted == "0.0.0.0") {
-      record_.AddText("window_note", "look-up failed or gave 0.0.0.0");
+      record_.AddPlainText("window_note", "look-up failed or gave 0.0.0.0");
     } else if (window.looked_up) {
-      record_.AddText("window_note", "looked up");
+      record_.AddPlainText("window_note", "looked up");
     } else if (!has_address && window.host.empty()) {
-      record_.AddText("window_note", "no host");
+      record_.AddPlainText("window_note", "no host");
     } else if (!has_address) {
-      record_.AddText("window_note", "a name; looked up only with --resolve");
+      record_.AddPlainText("window_note", "a name; looked up only with --resolve");
     } else {
       record_.AddNull("window_note");
     }
@@ -105,7 +105,7 @@ void DescribeUrlReport(std::string_view source, std::int64_t line, const UrlRepo
   UrlRecordWriter writer(options, record);
   record.AddText("source", source);
   record.AddNumber("line", line);
-  writer.Url("url", report.url);
+  writer.Url("url", report.url());
   writer.Window(report.window);
   writer.Browser(report.browser);
   record.AddBool("same", report.comparison.same);

@@ -2,6 +2,7 @@
 // Everything the program says about one URL: the window's reading, the
 // browser's, and whether they agree.
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -20,7 +21,12 @@ struct UrlAnalysisOptions {
 };
 
 struct UrlReport {
-  Text url;  // as read, after --refang
+  // The URL as read: the input, or with --refang the refanged text. The
+  // report points into the input, which must outlive it.
+  std::string_view url() const { return refanged ? std::string_view(*refanged) : input; }
+
+  std::string_view input;
+  std::optional<Text> refanged;  // with --refang only
   WindowReading window;
   BrowserReading browser;
   Comparison comparison;

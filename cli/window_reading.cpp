@@ -49,7 +49,7 @@ Text CutWindowHost(std::string_view host_text) {
   return host;
 }
 
-WindowReading ReadAsWindow(const Text& url, const HostResolver* resolver) {
+WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver) {
   WindowReading reading;
   {
     const CorrectionRecorder recorder;

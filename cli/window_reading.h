@@ -30,7 +30,7 @@ struct WindowReading {
 
 // `resolver` null: no name is looked up. Otherwise the address is exactly
 // what Resolve would show (HostToDotted through that resolver).
-WindowReading ReadAsWindow(const Text& url, const HostResolver* resolver);
+WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver);
 
 // The host at the start of a host field's text, cut as Resolve cuts it:
 // blanks skipped, letters upper-cased, ended by any character other than a

@@ -32,7 +32,7 @@ Text RewriteNumericHost(Text text) {
 
 }  // namespace
 
-Text DecodeUrl(const Text& url) {
+Text DecodeUrl(std::string_view url) {
   // The order matters: an "@" or "://" that only appears once escapes are
   // decoded (%40) stays, while a decoded slash (%2F) does end the host.
   std::string_view text = TextAfter(url, "://");

@@ -10,7 +10,7 @@ namespace morvik {
 // Drops the scheme and a decoy "user@" part, decodes percent-escapes and
 // rewrites a host written as one decimal number as dotted text. The port,
 // path and query stay.
-Text DecodeUrl(const Text& url);
+Text DecodeUrl(std::string_view url);
 
 // Decodes percent-escapes until none is left, in linear time; decoded
 // characters take part again ("%2541" gives "A", "%4%41" gives "J").
