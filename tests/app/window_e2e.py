@@ -11,7 +11,8 @@ bounded.
     window_e2e.py SCENARIO --morvik EXE --probe EXE --output DIR
 
 Scenarios: session (everything that does not end the program, then Escape),
-close-alt-c, close-button, close-alt-f4, minimized-start; and snapshot, which
+close-button, close-alt-f4, minimized-start (a minimised start still shows the
+window; then Alt+C, the fourth way to end it); and snapshot, which
 only shows the window, prints the host decoded from the sample URL and closes
 it (for scripts/run). Each saves screenshots under DIR. The exit code is 0
 only if every check passed.
@@ -338,8 +339,10 @@ def run_minimized_start(scenario):
     answer = probe.wait_text(IDC_HOST, "198.51.100.7/index.htm")
     checks.expect("window works", answer == "ok", answer)
     screenshot(scenario.options.output, scenario.options.scenario)
+    # Each way of ending the program costs a program start of its own; this
+    # start ends with the one no other scenario uses.
     focus_x_window(scenario.window)
-    keys("Escape")
+    keys("alt+c")
     scenario.expect_exit_zero()
 
 
@@ -360,7 +363,6 @@ def run_snapshot(scenario):
 
 SCENARIOS = {
     "session": (None, run_session),
-    "close-alt-c": (None, lambda s: run_close(s, lambda _: keys("alt+c"))),
     "close-button": (None, lambda s: run_close(s, close_with_button)),
     "close-alt-f4": (None, lambda s: run_close(s, lambda _: keys("alt+F4"))),
     "minimized-start": (SW_SHOWMINIMIZED, run_minimized_start),
