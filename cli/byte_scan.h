@@ -60,17 +60,30 @@ inline std::size_t FindUnplainByte(std::string_view text, std::size_t at, char s
   };
   if (text.size() >= 16) return ScanBlocks(text, at, hits);
 #endif
-  while (at + 8 <= text.size()) {
+  // The high bit of each byte of the eight at `from` that is below 0x20, at
+  // 0x80 and above, DEL, or a special byte. The tests can flag bytes after a
+  // true hit (a borrow runs upwards), never before one, so the lowest flag is
+  // exact.
+  const auto flags_at = [&](std::size_t from) {
     std::uint64_t word;
-    std::memcpy(&word, text.data() + at, sizeof word);
-    // A byte below 0x20 or at 0x80 and above, DEL, or a special byte. The
-    // tests can flag bytes after a true hit (a borrow runs upwards), never
-    // before one, so the lowest flag is exact.
-    const std::uint64_t flags = ((word - kOnes * 0x20) & ~word & kHighBits) | (word & kHighBits) |
-                                has_zero_byte(word ^ (kOnes * 0x7F)) | has_zero_byte(word ^ first) |
-                                has_zero_byte(word ^ second);
-    if (flags != 0) return at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
-    at += 8;
+    std::memcpy(&word, text.data() + from, sizeof word);
+    return ((word - kOnes * 0x20) & ~word & kHighBits) | (word & kHighBits) |
+           has_zero_byte(word ^ (kOnes * 0x7F)) | has_zero_byte(word ^ first) |
+           has_zero_byte(word ^ second);
+  };
+  const std::size_t start = at;
+  for (; at + 8 <= text.size(); at += 8) {
+    if (const std::uint64_t flags = flags_at(at); flags != 0) {
+      return at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+    }
+  }
+  if (at < text.size() && text.size() >= start + 8) {
+    // The last word, read so that it ends with the text, overlapping bytes
+    // this call has already found plain; their flags are shifted out. (A hit
+    // among them could flag the byte after it through a borrow.)
+    const std::size_t last = text.size() - 8;
+    const std::uint64_t flags = flags_at(last) >> (8 * (at - last));
+    return flags != 0 ? at + static_cast<std::size_t>(std::countr_zero(flags)) / 8 : text.size();
   }
   for (; at < text.size(); ++at) {
     const auto byte = static_cast<unsigned char>(text[at]);

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 
 #include "cli/byte_scan.h"
 #include "cli/utf8.h"
@@ -96,6 +97,26 @@ TEST(ByteScanTest, AgreesWithAPlainLoop) {
     ASSERT_EQ(FindUnplainByte(text, at, '"', '\\'), unplain) << text;
     const std::size_t any = std::min(text.find_first_of("/?#@", at), text.size());
     ASSERT_EQ(FindAnyOfFour(text, at, '/', '?', '#', '@'), any) << text;
+  }
+}
+
+// The word scan subtracts bytewise, and a hit borrows from the byte after
+// it: a scan that starts right after a hit must not let that borrow flag the
+// byte it starts at, whatever the length of the text.
+TEST(ByteScanTest, AHitBeforeTheStartDoesNotFlagTheByteAfterIt) {
+  const std::pair<char, char> kHitAndNext[] = {
+      {'"', '#'}, {'\\', ']'}, {'\t', ' '}, {'\x7f', '\x80'}};
+  for (std::size_t size = 2; size <= 40; ++size) {
+    for (std::size_t hit = 0; hit + 1 < size; ++hit) {
+      for (const auto& [before, next] : kHitAndNext) {
+        std::string text(size, 'a');
+        text[hit] = before;
+        text[hit + 1] = next;
+        const std::size_t expected = static_cast<unsigned char>(next) >= 0x7F ? hit + 1 : size;
+        ASSERT_EQ(FindUnplainByte(text, hit + 1, '"', '\\'), expected)
+            << ::testing::PrintToString(text) << " from " << hit + 1;
+      }
+    }
   }
 }
 
