@@ -25,7 +25,8 @@ HWND CreateMainDialog(HWND owner) {
 
   // The font the dialog made from its template: "MS Sans Serif", 8 points.
   const auto dialog_font = reinterpret_cast<HFONT>(SendMessageA(MainDialog, WM_GETFONT, 0, 0));
-  for (const ControlSpec& spec : kMainDialogControls) CreateControl(MainDialog, spec, dialog_font);
+  for (const ControlLayout& layout : kMainDialogControls)
+    CreateControl(MainDialog, layout, dialog_font);
   AssignControlColours(MainDialog, IDC_HOST, kHostBackground);
   return MainDialog;
 }

@@ -21,8 +21,8 @@ constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
 constexpr DWORD kFlat = 0;
 
 // The control's rectangle in the dialog's client pixels.
-RECT MappedControlRect(HWND dialog, const ControlSpec& spec) {
-  RECT rect{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+RECT MappedControlRect(HWND dialog, const ControlLayout& layout) {
+  RECT rect{layout.x, layout.y, layout.x + layout.width, layout.y + layout.height};
   MapDialogRect(dialog, &rect);
   return rect;
 }
@@ -30,7 +30,7 @@ RECT MappedControlRect(HWND dialog, const ControlSpec& spec) {
 }  // namespace
 
 // The group box reaches one unit below the client area; its bottom edge is cut off.
-const std::array<ControlSpec, 13> kMainDialogControls = {{
+const std::array<ControlLayout, 13> kMainDialogControls = {{
     {IDC_URL, "EDIT", kSampleUrl, 25, 4, 275, 10, kUrlStyle, kSunken},
     {IDC_HOST, "EDIT", "", 25, 15, 275, 10, kHostStyle, kSunken},
     {IDC_RESOLVE, "BUTTON", "&Resolve IP", 255, 30, 45, 10, kButtonStyle, kFlat},
@@ -46,18 +46,18 @@ const std::array<ControlSpec, 13> kMainDialogControls = {{
     {IDC_IP_FRAME, "BUTTON", "IP Address", 0, 25, 250, 60, kFrameStyle, kFlat},
 }};
 
-HWND CreateControl(HWND dialog, const ControlSpec& spec, HFONT font) {
-  const RECT rect = MappedControlRect(dialog, spec);
-  const HWND control = CreateWindowExA(spec.ex_style,
-                                       spec.window_class,
-                                       spec.text,
-                                       spec.style,
+HWND CreateControl(HWND dialog, const ControlLayout& layout, HFONT font) {
+  const RECT rect = MappedControlRect(dialog, layout);
+  const HWND control = CreateWindowExA(layout.ex_style,
+                                       layout.window_class,
+                                       layout.text,
+                                       layout.style,
                                        rect.left,
                                        rect.top,
                                        rect.right - rect.left,
                                        rect.bottom - rect.top,
                                        dialog,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                        GetModuleHandleA(nullptr),
                                        nullptr);
   if (control != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

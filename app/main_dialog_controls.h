@@ -8,7 +8,7 @@
 
 namespace morvik {
 
-struct ControlSpec {
+struct ControlLayout {
   int id;
   const char* window_class;
   const char* text;
@@ -18,10 +18,10 @@ struct ControlSpec {
   DWORD ex_style;
 };
 
-extern const std::array<ControlSpec, 13> kMainDialogControls;
+extern const std::array<ControlLayout, 13> kMainDialogControls;
 
 // Creates the control as a child of `dialog` and gives it `font` (WM_SETFONT,
 // no redraw). Returns the control, or null when it cannot be created.
-HWND CreateControl(HWND dialog, const ControlSpec& spec, HFONT font);
+HWND CreateControl(HWND dialog, const ControlLayout& layout, HFONT font);
 
 }  // namespace morvik

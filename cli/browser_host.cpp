@@ -6,6 +6,7 @@
 
 #include "cli/browser_ipv6.h"
 #include "cli/idna.h"
+#include "ipv4/notation.h"
 
 namespace morvik {
 namespace {
@@ -144,7 +145,7 @@ BrowserHost ParseBrowserHost(std::string_view raw_host) {
     host.ipv4 = ParseBrowserIpv4(host.ascii);
     if (!host.ipv4) return Failed(BrowserFailure::InvalidIpv4, host.ascii);
     host.kind = BrowserHostKind::Ipv4;
-    host.ascii = Ipv4Dotted(host.ipv4->address);
+    host.ascii = DottedText(host.ipv4->address);
     return host;
   }
 

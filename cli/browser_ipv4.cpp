@@ -1,7 +1,6 @@
 #include "cli/browser_ipv4.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace morvik {
 namespace {
@@ -99,16 +98,6 @@ std::optional<BrowserIpv4> ParseBrowserIpv4(std::string_view host) {
   }
   result.address = static_cast<std::uint32_t>(address);
   return result;
-}
-
-Text Ipv4Dotted(std::uint32_t address) {
-  char text[16];
-  char* end = text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    if (shift != 24) *end++ = '.';
-    end = std::to_chars(end, text + sizeof text, (address >> shift) & 0xFF).ptr;
-  }
-  return Text(text, end);
 }
 
 }  // namespace morvik

@@ -31,7 +31,4 @@ bool EndsInANumber(std::string_view host);
 // malformed part, more than four parts, a value out of range).
 std::optional<BrowserIpv4> ParseBrowserIpv4(std::string_view host);
 
-// 192.168.1.1
-Text Ipv4Dotted(std::uint32_t address);
-
 }  // namespace morvik

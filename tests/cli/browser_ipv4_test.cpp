@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ipv4/notation.h"
+
 namespace morvik {
 namespace {
 
@@ -58,11 +60,11 @@ TEST_P(BrowserIpv4Test, ReadsAddressesAsBrowsersDo) {
   const Ipv4Case& test = GetParam();
   const std::optional<BrowserIpv4> result = ParseBrowserIpv4(test.host);
   if (test.dotted == nullptr) {
-    EXPECT_FALSE(result.has_value()) << Ipv4Dotted(result->address);
+    EXPECT_FALSE(result.has_value()) << DottedText(result->address);
     return;
   }
   ASSERT_TRUE(result.has_value());
-  EXPECT_EQ(Ipv4Dotted(result->address), test.dotted);
+  EXPECT_EQ(DottedText(result->address), test.dotted);
   EXPECT_EQ(result->hex_part, test.hex_part);
   EXPECT_EQ(result->octal_part, test.octal_part);
   EXPECT_EQ(result->parts, test.parts);
