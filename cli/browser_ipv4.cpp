@@ -46,7 +46,7 @@ std::optional<PartValue> ParsePart(std::string_view part) {
     const int digit = DigitValue(c);
     if (digit >= result.radix) return std::nullopt;
     result.value = Accumulate(result.value, result.radix, digit);
-    as_decimal = Accumulate(as_decimal, 10, digit);
+    if (result.radix == 8) as_decimal = Accumulate(as_decimal, 10, digit);
   }
   result.octal_misleads = result.radix == 8 && as_decimal != result.value;
   return result;
@@ -75,29 +75,30 @@ std::optional<BrowserIpv4> ParseBrowserIpv4(std::string_view host) {
   BrowserIpv4 result;
   result.trailing_dot = host.size() > 1 && host.back() == '.';
   host = WithoutTrailingDot(host);
-  result.parts = 1 + static_cast<int>(std::count(host.begin(), host.end(), '.'));
-  if (result.parts > 4) return std::nullopt;
 
+  // One pass over the parts; only the last one may exceed a byte.
   std::uint64_t address = 0;
-  for (int index = 0; index < result.parts; ++index) {
-    const std::size_t dot = host.find('.');
-    const std::optional<PartValue> part = ParsePart(host.substr(0, dot));
+  std::size_t start = 0;
+  for (int index = 0; index < 4; ++index) {
+    std::size_t end = start;
+    while (end < host.size() && host[end] != '.') ++end;
+    const std::optional<PartValue> part = ParsePart(host.substr(start, end - start));
     if (!part) return std::nullopt;
-    host.remove_prefix(dot == std::string_view::npos ? host.size() : dot + 1);
     result.hex_part |= part->radix == 16;
     result.octal_part |= part->octal_misleads;
-    if (index + 1 < result.parts) {
-      if (part->value > 255) return std::nullopt;
-      address += part->value << (8 * (3 - index));
-    } else {
-      // The last part fills the bytes the others left: below 256^(5 - parts).
-      const std::uint64_t limit = std::uint64_t{1} << (8 * (5 - result.parts));
+    if (end == host.size()) {
+      // The last part fills the bytes the others left: below 256^(4 - index).
+      result.parts = index + 1;
+      const std::uint64_t limit = std::uint64_t{1} << (8 * (4 - index));
       if (part->value >= limit) return std::nullopt;
-      address += part->value;
+      result.address = static_cast<std::uint32_t>(address + part->value);
+      return result;
     }
+    if (part->value > 255) return std::nullopt;
+    address += part->value << (8 * (3 - index));
+    start = end + 1;
   }
-  result.address = static_cast<std::uint32_t>(address);
-  return result;
+  return std::nullopt;  // a fifth part
 }
 
 }  // namespace morvik

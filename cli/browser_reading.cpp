@@ -66,7 +66,7 @@ Text AsciiLowerCase(std::string_view text) {
 
 // 0 for a special scheme without a default port, -1 for a scheme that is not
 // special.
-long DefaultPort(const Text& scheme) {
+long DefaultPort(std::string_view scheme) {
   if (scheme == "http" || scheme == "ws") return 80;
   if (scheme == "https" || scheme == "wss") return 443;
   if (scheme == "ftp") return 21;

@@ -16,21 +16,57 @@
 namespace morvik {
 
 #if defined(__SSE2__)
-// Runs `hits` (a mask of the bytes of interest among the sixteen from a
-// position) over `text`, at least sixteen bytes long, from `at` on. The last
-// block is read so that it ends with the text, overlapping the one before,
-// rather than byte by byte.
+// Runs `hits` (a mask of the bytes of interest among sixteen) over the text
+// from `at` on. Rather than byte by byte, a last part shorter than sixteen
+// bytes is read as one block that ends with the text and overlaps bytes
+// already found plain; eight to fifteen bytes as two overlapping halves of a
+// block, four to seven as two overlapping quarters. Only fewer than four
+// bytes are left to the caller: the result is then `at` itself if no hit
+// was found before, so the caller looks at them one by one.
 template <typename Hits>
-std::size_t ScanBlocks(std::string_view text, std::size_t at, const Hits& hits) {
-  for (; at + 16 <= text.size(); at += 16) {
-    if (const unsigned mask = hits(at); mask != 0) {
-      return at + static_cast<std::size_t>(std::countr_zero(mask));
+[[gnu::always_inline]] inline std::size_t ScanVector(std::string_view text, std::size_t at,
+                                                     const Hits& hits, bool& done) {
+  const char* const data = text.data();
+  const std::size_t size = text.size();
+  done = true;
+  if (at >= size) return size;
+  // The first hit among `count` bytes read as the given (possibly
+  // overlapping) pieces: the lowest flagged bit of each piece, in order.
+  const auto first_of =
+      [&](unsigned mask, std::size_t piece, std::size_t first, std::size_t second) {
+        const unsigned piece_mask = (1u << piece) - 1;
+        if ((mask & piece_mask) != 0)
+          return first + static_cast<std::size_t>(std::countr_zero(mask));
+        mask = (mask >> piece) & piece_mask;
+        return mask != 0 ? second + static_cast<std::size_t>(std::countr_zero(mask)) : size;
+      };
+  if (size - at >= 16) {
+    for (; at + 16 <= size; at += 16) {
+      const unsigned mask = hits(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at)));
+      if (mask != 0) return at + static_cast<std::size_t>(std::countr_zero(mask));
     }
+    if (at == size) return size;
+    const std::size_t last = size - 16;
+    const unsigned mask =
+        hits(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + last))) >> (at - last);
+    return mask != 0 ? at + static_cast<std::size_t>(std::countr_zero(mask)) : size;
   }
-  if (at >= text.size()) return text.size();
-  const std::size_t last = text.size() - 16;
-  const unsigned mask = hits(last) >> (at - last);
-  return mask != 0 ? at + static_cast<std::size_t>(std::countr_zero(mask)) : text.size();
+  if (size - at >= 8) {
+    const __m128i halves =
+        _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(data + at)),
+                           _mm_loadl_epi64(reinterpret_cast<const __m128i*>(data + size - 8)));
+    return first_of(hits(halves), 8, at, size - 8);
+  }
+  if (size - at >= 4) {
+    std::int32_t front;
+    std::int32_t back;
+    std::memcpy(&front, data + at, 4);
+    std::memcpy(&back, data + size - 4, 4);
+    const __m128i quarters = _mm_unpacklo_epi32(_mm_cvtsi32_si128(front), _mm_cvtsi32_si128(back));
+    return first_of(hits(quarters), 4, at, size - 4);
+  }
+  done = false;
+  return at;
 }
 #endif
 
@@ -39,31 +75,36 @@ std::size_t ScanBlocks(std::string_view text, std::size_t at, const Hits& hits) 
 // `special2`; text.size() when there is none.
 inline std::size_t FindUnplainByte(std::string_view text, std::size_t at, char special1,
                                    char special2) {
+  const auto is_unplain = [=](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte >= 0x7F || c == special1 || c == special2;
+  };
+#if defined(__SSE2__)
+  // As signed bytes, 0x80 and above are negative, so one "less than 0x20"
+  // test finds them together with the controls.
+  const __m128i space = _mm_set1_epi8(0x20);
+  const __m128i del = _mm_set1_epi8(0x7F);
+  const __m128i one = _mm_set1_epi8(special1);
+  const __m128i two = _mm_set1_epi8(special2);
+  const auto hits = [=](__m128i bytes) {
+    return static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(bytes, space), _mm_cmpeq_epi8(bytes, del)),
+                     _mm_or_si128(_mm_cmpeq_epi8(bytes, one), _mm_cmpeq_epi8(bytes, two)))));
+  };
+  bool done = false;
+  at = ScanVector(text, at, hits, done);
+  if (done) return at;
+#else
+  // Eight bytes at a time: the high bit of each byte of the eight at `from`
+  // that is below 0x20, at 0x80 and above, DEL, or a special byte. The tests
+  // can flag bytes after a true hit (a borrow runs upwards), never before
+  // one, so the lowest flag is exact.
   static_assert(std::endian::native == std::endian::little, "byte order of the word scan");
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
   const auto has_zero_byte = [](std::uint64_t word) { return (word - kOnes) & ~word & kHighBits; };
   const std::uint64_t first = kOnes * static_cast<unsigned char>(special1);
   const std::uint64_t second = kOnes * static_cast<unsigned char>(special2);
-#if defined(__SSE2__)
-  // Sixteen bytes at a time. As signed bytes, 0x80 and above are negative,
-  // so one "less than 0x20" test finds them together with the controls.
-  const __m128i space = _mm_set1_epi8(0x20);
-  const __m128i del = _mm_set1_epi8(0x7F);
-  const __m128i one = _mm_set1_epi8(special1);
-  const __m128i two = _mm_set1_epi8(special2);
-  const auto hits = [&](std::size_t from) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
-    return static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(bytes, space), _mm_cmpeq_epi8(bytes, del)),
-                     _mm_or_si128(_mm_cmpeq_epi8(bytes, one), _mm_cmpeq_epi8(bytes, two)))));
-  };
-  if (text.size() >= 16) return ScanBlocks(text, at, hits);
-#endif
-  // The high bit of each byte of the eight at `from` that is below 0x20, at
-  // 0x80 and above, DEL, or a special byte. The tests can flag bytes after a
-  // true hit (a borrow runs upwards), never before one, so the lowest flag is
-  // exact.
   const auto flags_at = [&](std::size_t from) {
     std::uint64_t word;
     std::memcpy(&word, text.data() + from, sizeof word);
@@ -85,9 +126,9 @@ inline std::size_t FindUnplainByte(std::string_view text, std::size_t at, char s
     const std::uint64_t flags = flags_at(last) >> (8 * (at - last));
     return flags != 0 ? at + static_cast<std::size_t>(std::countr_zero(flags)) / 8 : text.size();
   }
+#endif
   for (; at < text.size(); ++at) {
-    const auto byte = static_cast<unsigned char>(text[at]);
-    if (byte < 0x20 || byte >= 0x7F || text[at] == special1 || text[at] == special2) return at;
+    if (is_unplain(text[at])) return at;
   }
   return text.size();
 }
@@ -101,13 +142,14 @@ inline std::size_t FindAnyOfFour(std::string_view text, std::size_t at, char a, 
   const __m128i second = _mm_set1_epi8(b);
   const __m128i third = _mm_set1_epi8(c);
   const __m128i fourth = _mm_set1_epi8(d);
-  const auto hits = [&](std::size_t from) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
+  const auto hits = [=](__m128i bytes) {
     return static_cast<unsigned>(_mm_movemask_epi8(
         _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, first), _mm_cmpeq_epi8(bytes, second)),
                      _mm_or_si128(_mm_cmpeq_epi8(bytes, third), _mm_cmpeq_epi8(bytes, fourth)))));
   };
-  if (text.size() >= 16) return ScanBlocks(text, at, hits);
+  bool done = false;
+  at = ScanVector(text, at, hits, done);
+  if (done) return at;
 #endif
   for (; at < text.size(); ++at) {
     const char byte = text[at];

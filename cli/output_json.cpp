@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "cli/output_format.h"
 #include "cli/text_escape.h"
 
@@ -9,57 +11,86 @@ class JsonLinesFormat final : public OutputFormat {
   void Begin(const Record&, Text&) override {}
 
   void Write(const Record& record, Text& out) override {
-    char separator = '{';
-    for (const Field& field : record.fields()) {
-      out += separator;
-      separator = ',';
-      AppendJsonString(out, field.name);
-      out += ':';
-      WriteValue(field, out);
-    }
-    out += "}\n";
+    AppendWritten(out, LineBound(record), [&](char* at) {
+      char separator = '{';
+      for (const Field& field : record.fields()) {
+        *at++ = separator;
+        separator = ',';
+        // Field names are the program's own identifiers: nothing to escape.
+        *at++ = '"';
+        at = WritePlain(at, field.name);
+        at = WritePlain(at, "\":");
+        at = WriteValue(field, at);
+      }
+      return WritePlain(at, "}\n");
+    });
   }
 
  private:
-  static void WriteValue(const Field& field, Text& out) {
+  // The most a record's line can take: names, punctuation, and every value
+  // at its most escaped.
+  static std::size_t LineBound(const Record& record) {
+    std::size_t bound = 2;  // "}\n"
+    for (const Field& field : record.fields()) {
+      bound += field.name.size() + 4;  // a separator, quotes, colon
+      switch (field.kind) {
+        case FieldKind::Null: bound += 4; break;
+        case FieldKind::Text:
+          bound += field.plain ? field.text.size() + 2 : JsonStringBound(field.text.size());
+          break;
+        case FieldKind::Number: bound += field.text.size(); break;
+        case FieldKind::Bool: bound += 5; break;
+        case FieldKind::List:
+          bound += 2;
+          for (const char* item : *field.list) bound += 1 + JsonStringBound(std::strlen(item));
+          break;
+        case FieldKind::Trace:
+          bound += 2;
+          for (const TraceStep& step : *field.trace) {
+            bound += std::string_view(",{\"step\":,\"text\":}").size() +
+                     JsonStringBound(step.step.size()) + JsonStringBound(step.text.size());
+          }
+          break;
+      }
+    }
+    return bound;
+  }
+
+  static char* WriteValue(const Field& field, char* out) {
     switch (field.kind) {
-      case FieldKind::Null: out += "null"; return;
+      case FieldKind::Null: return WritePlain(out, "null");
       case FieldKind::Text:
         if (field.plain) {
-          out += '"';
-          out += field.text;
-          out += '"';
-        } else {
-          AppendJsonString(out, field.text);
+          *out++ = '"';
+          out = WritePlain(out, field.text);
+          *out++ = '"';
+          return out;
         }
-        return;
-      case FieldKind::Number: out += field.text; return;
-      case FieldKind::Bool: out += field.flag ? "true" : "false"; return;
+        return WriteJsonString(out, field.text);
+      case FieldKind::Number: return WritePlain(out, field.text);
+      case FieldKind::Bool: return WritePlain(out, field.flag ? "true" : "false");
       case FieldKind::List: {
         char separator = '[';
         for (const char* item : *field.list) {
-          out += separator;
+          *out++ = separator;
           separator = ',';
-          AppendJsonString(out, item);
+          out = WriteJsonString(out, item);
         }
-        out += field.list->empty() ? "[]" : "]";
-        return;
+        return WritePlain(out, field.list->empty() ? "[]" : "]");
       }
       case FieldKind::Trace: {
         char separator = '[';
         for (const TraceStep& step : *field.trace) {
-          out += separator;
+          *out++ = separator;
           separator = ',';
-          out += "{\"step\":";
-          AppendJsonString(out, step.step);
-          out += ",\"text\":";
-          AppendJsonString(out, step.text);
-          out += '}';
+          out = WriteJsonString(WritePlain(out, "{\"step\":"), step.step);
+          out = WriteJsonString(WritePlain(out, ",\"text\":"), step.text);
+          *out++ = '}';
         }
-        out += field.trace->empty() ? "[]" : "]";
-        return;
+        return WritePlain(out, field.trace->empty() ? "[]" : "]");
       }
     }
+    return out;
   }
 };
 

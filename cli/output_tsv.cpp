@@ -1,8 +1,14 @@
+#include <cstring>
+
 #include "cli/output_format.h"
 #include "cli/text_escape.h"
 
 namespace morvik {
 namespace {
+
+constexpr std::string_view kListSeparator = ", ";
+constexpr std::string_view kStepSeparator = "; ";
+constexpr std::string_view kStepColon = ": ";
 
 class TsvFormat final : public OutputFormat {
  public:
@@ -17,49 +23,72 @@ class TsvFormat final : public OutputFormat {
   }
 
   void Write(const Record& record, Text& out) override {
-    bool first = true;
-    for (const Field& field : record.fields()) {
-      if (!first) out += '\t';
-      first = false;
-      WriteValue(field, out);
-    }
-    out += '\n';
+    AppendWritten(out, LineBound(record), [&](char* at) {
+      bool first = true;
+      for (const Field& field : record.fields()) {
+        if (!first) *at++ = '\t';
+        first = false;
+        at = WriteValue(field, at);
+      }
+      *at++ = '\n';
+      return at;
+    });
   }
 
  private:
-  static void WriteValue(const Field& field, Text& out) {
-    switch (field.kind) {
-      case FieldKind::Null: return;
-      case FieldKind::Text:
-        if (field.plain) {
-          out += field.text;
-        } else {
-          AppendEscaped(out, field.text, EscapeFor::Tsv);
-        }
-        return;
-      case FieldKind::Number: out += field.text; return;  // digits and a sign only
-      case FieldKind::Bool: out += field.flag ? "true" : "false"; return;
-      case FieldKind::List: {
-        const char* separator = "";
-        for (const char* item : *field.list) {
-          out += separator;
-          out += item;
-          separator = ", ";
-        }
-        return;
-      }
-      case FieldKind::Trace: {
-        const char* separator = "";
-        for (const TraceStep& step : *field.trace) {
-          out += separator;
-          AppendEscaped(out, step.step, EscapeFor::Tsv);
-          out += ": ";
-          AppendEscaped(out, step.text, EscapeFor::Tsv);
-          separator = "; ";
-        }
-        return;
+  // The most a record's line can take: every separator, every value at its
+  // most escaped.
+  static std::size_t LineBound(const Record& record) {
+    std::size_t bound = record.fields().size();  // tabs and the newline
+    for (const Field& field : record.fields()) {
+      switch (field.kind) {
+        case FieldKind::Null: break;
+        case FieldKind::Text:
+          bound += field.plain ? field.text.size() : EscapedBound(field.text.size());
+          break;
+        case FieldKind::Number: bound += field.text.size(); break;
+        case FieldKind::Bool: bound += 5; break;
+        case FieldKind::List:
+          for (const char* item : *field.list) bound += kListSeparator.size() + std::strlen(item);
+          break;
+        case FieldKind::Trace:
+          for (const TraceStep& step : *field.trace) {
+            bound += kStepSeparator.size() + kStepColon.size() +
+                     EscapedBound(step.step.size() + step.text.size());
+          }
+          break;
       }
     }
+    return bound;
+  }
+
+  static char* WriteValue(const Field& field, char* out) {
+    switch (field.kind) {
+      case FieldKind::Null: return out;
+      case FieldKind::Text:
+        return field.plain ? WritePlain(out, field.text)
+                           : WriteEscaped(out, field.text, EscapeFor::Tsv);
+      case FieldKind::Number: return WritePlain(out, field.text);  // digits and a sign only
+      case FieldKind::Bool: return WritePlain(out, field.flag ? "true" : "false");
+      case FieldKind::List: {
+        std::string_view separator;
+        for (const char* item : *field.list) {
+          out = WritePlain(WritePlain(out, separator), item);
+          separator = kListSeparator;
+        }
+        return out;
+      }
+      case FieldKind::Trace: {
+        std::string_view separator;
+        for (const TraceStep& step : *field.trace) {
+          out = WriteEscaped(WritePlain(out, separator), step.step, EscapeFor::Tsv);
+          out = WriteEscaped(WritePlain(out, kStepColon), step.text, EscapeFor::Tsv);
+          separator = kStepSeparator;
+        }
+        return out;
+      }
+    }
+    return out;
   }
 };
 

@@ -41,6 +41,7 @@ class Record {
   void Clear() {
     field_count_ = 0;
     slots_used_ = 0;
+    numbers_used_ = 0;
   }
 
   void AddNull(std::string_view name) { Add(name, FieldKind::Null); }
@@ -76,10 +77,10 @@ class Record {
     AddText(name, slot);
   }
   void AddNumber(std::string_view name, std::int64_t number) {
-    Text& slot = slots_.at(slots_used_++);
-    char digits[24];
-    slot.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
-    Add(name, FieldKind::Number).text = slot;
+    char* const digits = numbers_.at(numbers_used_++).data();
+    const char* const end = std::to_chars(digits, digits + kLongestNumber, number).ptr;
+    Add(name, FieldKind::Number).text =
+        std::string_view(digits, static_cast<std::size_t>(end - digits));
   }
   void AddBool(std::string_view name, bool flag) { Add(name, FieldKind::Bool).flag = flag; }
   void AddList(std::string_view name, const std::vector<const char*>& list) {
@@ -110,6 +111,9 @@ class Record {
   std::size_t field_count_ = 0;
   std::array<Text, 12> slots_;
   std::size_t slots_used_ = 0;
+  static constexpr std::size_t kLongestNumber = 20;  // -9223372036854775808
+  std::array<std::array<char, kLongestNumber>, 4> numbers_;
+  std::size_t numbers_used_ = 0;
 };
 
 }  // namespace morvik

@@ -10,9 +10,16 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-void AppendHexByte(Text& out, unsigned char byte) {
-  out += kHexDigits[byte >> 4];
-  out += kHexDigits[byte & 15];
+char* WriteHexByte(char* out, unsigned char byte) {
+  out[0] = kHexDigits[byte >> 4];
+  out[1] = kHexDigits[byte & 15];
+  return out + 2;
+}
+
+char* WriteTwo(char* out, char first, char second) {
+  out[0] = first;
+  out[1] = second;
+  return out + 2;
 }
 
 // Code points a terminal acts on instead of showing: C1 controls, and the
@@ -25,103 +32,83 @@ bool ActsOnTerminal(char32_t code_point) {
 
 }  // namespace
 
-void AppendJsonString(Text& out, std::string_view text) {
-  out += '"';
+char* WriteJsonString(char* out, std::string_view text) {
+  *out++ = '"';
   std::size_t at = 0;
   while (at < text.size()) {
     if (const std::size_t stop = FindUnplainByte(text, at, '"', '\\'); stop > at) {
-      out.append(text.data() + at, stop - at);
+      out = WritePlain(out, text.substr(at, stop - at));
       at = stop;
       continue;
     }
     const auto byte = static_cast<unsigned char>(text[at]);
+    std::size_t length = 1;
     switch (byte) {
-      case '"':
-        out += "\\\"";
-        ++at;
-        continue;
-      case '\\':
-        out += "\\\\";
-        ++at;
-        continue;
-      case '\n':
-        out += "\\n";
-        ++at;
-        continue;
-      case '\r':
-        out += "\\r";
-        ++at;
-        continue;
-      case '\t':
-        out += "\\t";
-        ++at;
-        continue;
-      default: break;
+      case '"': out = WriteTwo(out, '\\', '"'); break;
+      case '\\': out = WriteTwo(out, '\\', '\\'); break;
+      case '\n': out = WriteTwo(out, '\\', 'n'); break;
+      case '\r': out = WriteTwo(out, '\\', 'r'); break;
+      case '\t': out = WriteTwo(out, '\\', 't'); break;
+      default:
+        length = byte < 0x20 ? 0 : Utf8SequenceLength(text, at);
+        if (length == 0) {  // a control character, or a byte that is not UTF-8
+          out = WritePlain(out, byte < 0x20 ? "\\u00" : "\\udc");
+          out = WriteHexByte(out, byte);
+          length = 1;
+        } else {
+          out = WritePlain(out, text.substr(at, length));
+        }
     }
-    if (byte < 0x20) {
-      out += "\\u00";
-      AppendHexByte(out, byte);
-      ++at;
-      continue;
-    }
-    const std::size_t length = Utf8SequenceLength(text, at);
-    if (length == 0) {
-      out += "\\udc";
-      AppendHexByte(out, byte);
-      ++at;
-      continue;
-    }
-    out.append(text.data() + at, length);
     at += length;
   }
-  out += '"';
+  *out++ = '"';
+  return out;
 }
 
-void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
+char* WriteEscaped(char* out, std::string_view text, EscapeFor target) {
   std::size_t at = 0;
   while (at < text.size()) {
     if (const std::size_t stop = FindUnplainByte(text, at, '\\', '\\'); stop > at) {
-      out.append(text.data() + at, stop - at);
+      out = WritePlain(out, text.substr(at, stop - at));
       at = stop;
       continue;
     }
     const auto byte = static_cast<unsigned char>(text[at]);
+    std::size_t length = 1;
     switch (byte) {
-      case '\\':
-        out += "\\\\";
-        ++at;
-        continue;
-      case '\t':
-        out += "\\t";
-        ++at;
-        continue;
-      case '\n':
-        out += "\\n";
-        ++at;
-        continue;
-      case '\r':
-        out += "\\r";
-        ++at;
-        continue;
-      default: break;
-    }
-    const std::size_t length = byte < 0x80 ? 0 : Utf8SequenceLength(text, at);
-    if (length == 0) {  // a control character, DEL, or a byte that is not UTF-8
-      out += "\\x";
-      AppendHexByte(out, byte);
-      ++at;
-      continue;
-    }
-    const char32_t code_point = Utf8CodePoint(text.substr(at, length));
-    if (target == EscapeFor::Terminal && ActsOnTerminal(code_point)) {
-      char escaped[16];
-      std::snprintf(escaped, sizeof escaped, "\\u{%x}", static_cast<unsigned>(code_point));
-      out += escaped;
-    } else {
-      out.append(text.data() + at, length);
+      case '\\': out = WriteTwo(out, '\\', '\\'); break;
+      case '\t': out = WriteTwo(out, '\\', 't'); break;
+      case '\n': out = WriteTwo(out, '\\', 'n'); break;
+      case '\r': out = WriteTwo(out, '\\', 'r'); break;
+      default:
+        length = byte < 0x80 ? 0 : Utf8SequenceLength(text, at);
+        if (length == 0) {  // a control character, DEL, or a byte that is not UTF-8
+          out = WriteHexByte(WriteTwo(out, '\\', 'x'), byte);
+          length = 1;
+        } else if (const char32_t code_point = Utf8CodePoint(text.substr(at, length));
+                   target == EscapeFor::Terminal && ActsOnTerminal(code_point)) {
+          // At most "\u{202e}" for three bytes or "\u{9b}" for two.
+          char escaped[16];
+          const int written =
+              std::snprintf(escaped, sizeof escaped, "\\u{%x}", static_cast<unsigned>(code_point));
+          out = WritePlain(out, std::string_view(escaped, static_cast<std::size_t>(written)));
+        } else {
+          out = WritePlain(out, text.substr(at, length));
+        }
     }
     at += length;
   }
+  return out;
+}
+
+void AppendJsonString(Text& out, std::string_view text) {
+  AppendWritten(
+      out, JsonStringBound(text.size()), [&](char* at) { return WriteJsonString(at, text); });
+}
+
+void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
+  AppendWritten(
+      out, EscapedBound(text.size()), [&](char* at) { return WriteEscaped(at, text, target); });
 }
 
 }  // namespace morvik

@@ -1,4 +1,3 @@
-#include <charconv>
 #include <cstdint>
 
 #include "ipv4/notation.h"
@@ -11,7 +10,10 @@ Text DottedText(std::uint32_t address) {
   char* end = buffer;
   for (int shift = 24; shift >= 0; shift -= 8) {
     if (shift != 24) *end++ = '.';
-    end = std::to_chars(end, buffer + sizeof buffer, (address >> shift) & 0xFFu).ptr;
+    const unsigned byte = (address >> shift) & 0xFFu;
+    if (byte >= 100) *end++ = static_cast<char>('0' + byte / 100);
+    if (byte >= 10) *end++ = static_cast<char>('0' + byte / 10 % 10);
+    *end++ = static_cast<char>('0' + byte % 10);
   }
   return Text(buffer, end);
 }
