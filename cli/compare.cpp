@@ -1,5 +1,6 @@
 #include "cli/compare.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -55,14 +56,21 @@ WindowCuts FindWindowCuts(std::string_view url) {
   return cuts;
 }
 
+// Each byte with ASCII capitals made small.
+constexpr std::array<unsigned char, 256> kLowerCase = [] {
+  std::array<unsigned char, 256> lower{};
+  for (int c = 0; c < 256; ++c)
+    lower[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return lower;
+}();
+
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    char y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
+    if (kLowerCase[static_cast<unsigned char>(a[i])] !=
+        kLowerCase[static_cast<unsigned char>(b[i])]) {
+      return false;
+    }
   }
   return true;
 }

@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "cli/output_format.h"
 #include "cli/text_escape.h"
 
@@ -27,33 +25,14 @@ class JsonLinesFormat final : public OutputFormat {
   }
 
  private:
-  // The most a record's line can take: names, punctuation, and every value
-  // at its most escaped.
+  // The most a record's line can take: every value at its most escaped (a
+  // list item's or trace step's punctuation, counted in value_bytes, covers
+  // its quotes, commas and keys), the names, and per field its punctuation
+  // and "null" or quotes; then "}\n".
   static std::size_t LineBound(const Record& record) {
-    std::size_t bound = 2;  // "}\n"
-    for (const Field& field : record.fields()) {
-      bound += field.name.size() + 4;  // a separator, quotes, colon
-      switch (field.kind) {
-        case FieldKind::Null: bound += 4; break;
-        case FieldKind::Text:
-          bound += field.plain ? field.text.size() + 2 : JsonStringBound(field.text.size());
-          break;
-        case FieldKind::Number: bound += field.text.size(); break;
-        case FieldKind::Bool: bound += 5; break;
-        case FieldKind::List:
-          bound += 2;
-          for (const char* item : *field.list) bound += 1 + JsonStringBound(std::strlen(item));
-          break;
-        case FieldKind::Trace:
-          bound += 2;
-          for (const TraceStep& step : *field.trace) {
-            bound += std::string_view(",{\"step\":,\"text\":}").size() +
-                     JsonStringBound(step.step.size()) + JsonStringBound(step.text.size());
-          }
-          break;
-      }
-    }
-    return bound;
+    constexpr std::size_t kPerField = std::string_view(",\"\":null").size();
+    return JsonStringBound(record.value_bytes()) + record.name_bytes() +
+           kPerField * record.fields().size() + 2;
   }
 
   static char* WriteValue(const Field& field, char* out) {

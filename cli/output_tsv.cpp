@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "cli/output_format.h"
 #include "cli/text_escape.h"
 
@@ -36,30 +34,10 @@ class TsvFormat final : public OutputFormat {
   }
 
  private:
-  // The most a record's line can take: every separator, every value at its
-  // most escaped.
+  // The most a record's line can take: every value at its most escaped, a
+  // tab after each field but the last, and the newline.
   static std::size_t LineBound(const Record& record) {
-    std::size_t bound = record.fields().size();  // tabs and the newline
-    for (const Field& field : record.fields()) {
-      switch (field.kind) {
-        case FieldKind::Null: break;
-        case FieldKind::Text:
-          bound += field.plain ? field.text.size() : EscapedBound(field.text.size());
-          break;
-        case FieldKind::Number: bound += field.text.size(); break;
-        case FieldKind::Bool: bound += 5; break;
-        case FieldKind::List:
-          for (const char* item : *field.list) bound += kListSeparator.size() + std::strlen(item);
-          break;
-        case FieldKind::Trace:
-          for (const TraceStep& step : *field.trace) {
-            bound += kStepSeparator.size() + kStepColon.size() +
-                     EscapedBound(step.step.size() + step.text.size());
-          }
-          break;
-      }
-    }
-    return bound;
+    return EscapedBound(record.value_bytes()) + record.fields().size();
   }
 
   static char* WriteValue(const Field& field, char* out) {

@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -42,17 +43,19 @@ class Record {
     field_count_ = 0;
     slots_used_ = 0;
     numbers_used_ = 0;
+    value_bytes_ = 0;
+    name_bytes_ = 0;
   }
 
   void AddNull(std::string_view name) { Add(name, FieldKind::Null); }
   void AddText(std::string_view name, std::string_view text) {
-    Add(name, FieldKind::Text).text = text;
+    Add(name, FieldKind::Text, text.size()).text = text;
   }
   // Text the program composes itself from printable ASCII other than quote
   // and backslash (an address notation, a kind name, a fixed note), which
   // every format writes as it stands.
   void AddPlainText(std::string_view name, std::string_view text) {
-    Field& field = Add(name, FieldKind::Text);
+    Field& field = Add(name, FieldKind::Text, text.size());
     field.text = text;
     field.plain = true;
   }
@@ -79,18 +82,35 @@ class Record {
   void AddNumber(std::string_view name, std::int64_t number) {
     char* const digits = numbers_.at(numbers_used_++).data();
     const char* const end = std::to_chars(digits, digits + kLongestNumber, number).ptr;
-    Add(name, FieldKind::Number).text =
-        std::string_view(digits, static_cast<std::size_t>(end - digits));
+    const std::size_t length = static_cast<std::size_t>(end - digits);
+    Add(name, FieldKind::Number, length).text = std::string_view(digits, length);
   }
-  void AddBool(std::string_view name, bool flag) { Add(name, FieldKind::Bool).flag = flag; }
+  void AddBool(std::string_view name, bool flag) {
+    Add(name, FieldKind::Bool, std::string_view("false").size()).flag = flag;
+  }
   void AddList(std::string_view name, const std::vector<const char*>& list) {
-    Add(name, FieldKind::List).list = &list;
+    std::size_t bytes = 0;
+    for (const char* item : list) bytes += std::strlen(item) + kItemPunctuation;
+    Add(name, FieldKind::List, bytes).list = &list;
   }
   void AddTrace(std::string_view name, const std::vector<TraceStep>& trace) {
-    Add(name, FieldKind::Trace).trace = &trace;
+    std::size_t bytes = 0;
+    for (const TraceStep& step : trace) {
+      bytes += step.step.size() + step.text.size() + kStepPunctuation;
+    }
+    Add(name, FieldKind::Trace, bytes).trace = &trace;
   }
 
   std::span<const Field> fields() const { return {fields_.data(), field_count_}; }
+
+  // What a format needs to bound the length of a record's line: the bytes of
+  // all values (truth values as "false", list items and trace steps with
+  // kItemPunctuation and kStepPunctuation bytes of punctuation each), and of
+  // all names.
+  static constexpr std::size_t kItemPunctuation = 2;  // ", "
+  static constexpr std::size_t kStepPunctuation = 4;  // ": " and "; "
+  std::size_t value_bytes() const { return value_bytes_; }
+  std::size_t name_bytes() const { return name_bytes_; }
   const Field* Find(std::string_view name) const {
     for (const Field& field : fields()) {
       if (field.name == name) return &field;
@@ -99,7 +119,9 @@ class Record {
   }
 
  private:
-  Field& Add(std::string_view name, FieldKind kind) {
+  Field& Add(std::string_view name, FieldKind kind, std::size_t value_bytes = 0) {
+    value_bytes_ += value_bytes;
+    name_bytes_ += name.size();
     Field& field = fields_.at(field_count_++);
     field = Field{};
     field.name = name;
@@ -114,6 +136,8 @@ class Record {
   static constexpr std::size_t kLongestNumber = 20;  // -9223372036854775808
   std::array<std::array<char, kLongestNumber>, 4> numbers_;
   std::size_t numbers_used_ = 0;
+  std::size_t value_bytes_ = 0;
+  std::size_t name_bytes_ = 0;
 };
 
 }  // namespace morvik

@@ -44,8 +44,10 @@ Text CutWindowHost(std::string_view host_text) {
   while (start < host_text.size() && host_text[start] == ' ') ++start;
   std::size_t end = start;
   while (end < host_text.size() && IsWindowHostCharacter(host_text[end])) ++end;
-  Text host(host_text.substr(start, end - start));
-  for (char& c : host) c = kHostCharacter[static_cast<unsigned char>(c)];
+  Text host(end - start, '\0');
+  for (std::size_t i = 0; i < host.size(); ++i) {
+    host[i] = kHostCharacter[static_cast<unsigned char>(host_text[start + i])];
+  }
   return host;
 }
 
