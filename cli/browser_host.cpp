@@ -35,6 +35,26 @@ std::size_t FirstForbidden(std::string_view domain) {
   return std::string_view::npos;
 }
 
+// What a byte of a name asks for when it is mapped to ASCII; lower-case
+// letters, digits and "-", most of any name, ask for nothing.
+enum NameByte : unsigned char {
+  kUpperCase = 1,  // to be made small
+  kForbidden = 2,  // see kForbiddenInDomain
+  kNonAscii = 4,   // only IDNA can map it
+  kDot = 8,        // a new label starts after it
+};
+
+constexpr std::array<unsigned char, 256> kNameByte = [] {
+  std::array<unsigned char, 256> kinds{};
+  for (int c = 0; c < 256; ++c) {
+    if (c >= 'A' && c <= 'Z') kinds[c] |= kUpperCase;
+    if (kForbiddenInDomain[c]) kinds[c] |= kForbidden;
+    if (c >= 0x80) kinds[c] |= kNonAscii;
+  }
+  kinds['.'] |= kDot;
+  return kinds;
+}();
+
 bool StartsWithPunycodePrefix(std::string_view label) {
   return label.size() >= 4 && (label[0] | 0x20) == 'x' && (label[1] | 0x20) == 'n' &&
          label[2] == '-' && label[3] == '-';
@@ -71,30 +91,38 @@ BrowserHost ParseIpv6Host(std::string_view raw_host) {
 
 // The name in ASCII. A name of ASCII characters without "xn--" labels only
 // needs lower-casing, the result IDNA would give it, without its cost; this
-// is done in place in the same pass that looks for the other kind.
+// is done in place in the same pass that looks for the other kind and for
+// characters no domain may hold.
 BrowserHost DomainToAsciiHost(Text decoded) {
   BrowserHost host;
   host.kind = BrowserHostKind::Domain;
-  bool needs_idna = false;
-  bool at_label_start = true;
+  bool needs_idna = StartsWithPunycodePrefix(decoded);
+  std::size_t forbidden = std::string_view::npos;
   for (std::size_t i = 0; i < decoded.size(); ++i) {
     char& c = decoded[i];
-    if (static_cast<unsigned char>(c) >= 0x80) needs_idna = true;
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-    if (at_label_start && StartsWithPunycodePrefix(std::string_view(decoded).substr(i))) {
+    const unsigned char kind = kNameByte[static_cast<unsigned char>(c)];
+    if (kind == 0) continue;
+    if ((kind & kUpperCase) != 0) c = static_cast<char>(c + ('a' - 'A'));
+    if ((kind & kForbidden) != 0 && forbidden == std::string_view::npos) forbidden = i;
+    if ((kind & kNonAscii) != 0) needs_idna = true;
+    if ((kind & kDot) != 0 && StartsWithPunycodePrefix(std::string_view(decoded).substr(i + 1))) {
       needs_idna = true;
     }
-    at_label_start = c == '.';
   }
-  if (!needs_idna) {
+  if (needs_idna) {
+    IdnaResult ascii = DomainToAscii(decoded);
+    if (!ascii.ok) return Failed(BrowserFailure::Idna, ascii.error);
+    if (ascii.text.empty()) return Failed(BrowserFailure::Idna, "nothing left after mapping");
+    host.ascii = std::move(ascii.text);
+    host.went_through_idna = true;
+    forbidden = FirstForbidden(host.ascii);
+  } else {
     host.ascii = std::move(decoded);
-    return host;
   }
-  IdnaResult ascii = DomainToAscii(decoded);
-  if (!ascii.ok) return Failed(BrowserFailure::Idna, ascii.error);
-  if (ascii.text.empty()) return Failed(BrowserFailure::Idna, "nothing left after mapping");
-  host.ascii = std::move(ascii.text);
-  host.went_through_idna = true;
+  if (forbidden != std::string_view::npos) {
+    return Failed(BrowserFailure::ForbiddenCharacter,
+                  DescribeCharacter(static_cast<unsigned char>(host.ascii[forbidden])));
+  }
   return host;
 }
 
@@ -135,11 +163,6 @@ BrowserHost ParseBrowserHost(std::string_view raw_host) {
 
   BrowserHost host = DomainToAsciiHost(PercentDecodeOnce(raw_host));
   if (host.failure != BrowserFailure::None) return host;
-  if (const std::size_t forbidden = FirstForbidden(host.ascii);
-      forbidden != std::string_view::npos) {
-    return Failed(BrowserFailure::ForbiddenCharacter,
-                  DescribeCharacter(static_cast<unsigned char>(host.ascii[forbidden])));
-  }
 
   if (EndsInANumber(host.ascii)) {
     host.ipv4 = ParseBrowserIpv4(host.ascii);

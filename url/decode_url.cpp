@@ -15,8 +15,17 @@ bool IsAllDecimalDigits(std::string_view text) {
 // The text after the first occurrence of `marker`, or `text` itself when the
 // marker does not occur.
 std::string_view TextAfter(std::string_view text, std::string_view marker) {
-  const std::size_t found = text.find(marker);
-  return found == std::string_view::npos ? text : text.substr(found + marker.size());
+  // The markers are short: find their first byte, then compare the rest in
+  // place.
+  for (std::size_t found = text.find(marker[0]); found != std::string_view::npos;
+       found = text.find(marker[0], found + 1)) {
+    const std::string_view candidate = text.substr(found);
+    if (candidate.size() >= marker.size() &&
+        std::equal(marker.begin() + 1, marker.end(), candidate.begin() + 1)) {
+      return candidate.substr(marker.size());
+    }
+  }
+  return text;
 }
 
 // A host made of decimal digits only, followed by a slash or backslash, is an

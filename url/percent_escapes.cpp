@@ -73,6 +73,15 @@ Text DecodePercentEscapes(std::string_view text) {
       in = stop;
       if (in == end) break;
     }
+    if (!EscapeMayBeOpen(out, length) && end - in >= 3 && *in == '%' &&
+        HexDigitValue(in[1]) != kNotHex && HexDigitValue(in[2]) != kNotHex) {
+      // The usual escape, with no "%" open before it: what DecodeAtEnd would
+      // make of its three bytes, at once. (Its byte cannot complete an
+      // escape, as neither of the two bytes before it is a "%".)
+      out[length++] = static_cast<char>(HexDigitValue(in[1]) * 16 + HexDigitValue(in[2]));
+      in += 3;
+      continue;
+    }
     out[length++] = *in++;
     length = DecodeAtEnd(out, length);
   }
