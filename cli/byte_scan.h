@@ -80,16 +80,17 @@ inline std::size_t FindUnplainByte(std::string_view text, std::size_t at, char s
     return byte < 0x20 || byte >= 0x7F || c == special1 || c == special2;
   };
 #if defined(__SSE2__)
-  // As signed bytes, 0x80 and above are negative, so one "less than 0x20"
-  // test finds them together with the controls.
-  const __m128i space = _mm_set1_epi8(0x20);
-  const __m128i del = _mm_set1_epi8(0x7F);
+  // One more than each byte, as a signed byte, is below 0x21 exactly for the
+  // controls (1 to 0x20), DEL (0x80, negative) and 0x80 and above (negative,
+  // or 0 for 0xFF): one test for all three.
+  const __m128i one_more = _mm_set1_epi8(1);
+  const __m128i space_and_one = _mm_set1_epi8(0x21);
   const __m128i one = _mm_set1_epi8(special1);
   const __m128i two = _mm_set1_epi8(special2);
   const auto hits = [=](__m128i bytes) {
-    return static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(bytes, space), _mm_cmpeq_epi8(bytes, del)),
-                     _mm_or_si128(_mm_cmpeq_epi8(bytes, one), _mm_cmpeq_epi8(bytes, two)))));
+    const __m128i unprintable = _mm_cmplt_epi8(_mm_add_epi8(bytes, one_more), space_and_one);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        unprintable, _mm_or_si128(_mm_cmpeq_epi8(bytes, one), _mm_cmpeq_epi8(bytes, two)))));
   };
   bool done = false;
   at = ScanVector(text, at, hits, done);

@@ -20,9 +20,13 @@ class UrlRecordWriter {
     }
   }
 
-  void Host(std::string_view name, const Text* host) {
+  // `address`: the host is an address the program wrote itself (digits,
+  // dots, hexadecimal digits, colons, brackets), which needs no escaping.
+  void Host(std::string_view name, const Text* host, bool address = false) {
     if (host != nullptr && options_.defang) {
       record_.AddOwnedText(name, DefangHost(*host));
+    } else if (address) {
+      record_.AddOptionalPlainText(name, host);
     } else {
       record_.AddOptionalText(name, host);
     }
@@ -41,7 +45,9 @@ class UrlRecordWriter {
   void Browser(const BrowserReading& browser) {
     const BrowserHost& host = browser.host;
     const bool ok = browser.ok();
-    Host("browser_host", ok ? &host.ascii : nullptr);
+    const bool address =
+        ok && (host.kind == BrowserHostKind::Ipv4 || host.kind == BrowserHostKind::Ipv6);
+    Host("browser_host", ok ? &host.ascii : nullptr, address);
     Host("browser_host_unicode", ok && !host.unicode.empty() ? &host.unicode : nullptr);
     if (ok) {
       record_.AddPlainText("browser_kind", KindName(host.kind));
@@ -53,7 +59,8 @@ class UrlRecordWriter {
     } else {
       record_.AddNull("browser_port");
     }
-    Host("browser_dotted", ok && host.kind == BrowserHostKind::Ipv4 ? &host.ascii : nullptr);
+    const bool ipv4 = ok && host.kind == BrowserHostKind::Ipv4;
+    Host("browser_dotted", ipv4 ? &host.ascii : nullptr, ipv4);
     if (ok) {
       record_.AddNull("browser_error");
     } else {
