@@ -30,13 +30,15 @@ template <typename Hits>
   const std::size_t size = text.size();
   done = true;
   if (at >= size) return size;
-  // The first hit among `count` bytes read as the given (possibly
-  // overlapping) pieces: the lowest flagged bit of each piece, in order.
+  // The first hit in a mask of two pieces of `piece` bytes, read from
+  // `first` and from `second` (the two may overlap): the lowest flagged bit
+  // of the first piece, else of the second.
   const auto first_of =
       [&](unsigned mask, std::size_t piece, std::size_t first, std::size_t second) {
         const unsigned piece_mask = (1u << piece) - 1;
-        if ((mask & piece_mask) != 0)
+        if ((mask & piece_mask) != 0) {
           return first + static_cast<std::size_t>(std::countr_zero(mask));
+        }
         mask = (mask >> piece) & piece_mask;
         return mask != 0 ? second + static_cast<std::size_t>(std::countr_zero(mask)) : size;
       };
