@@ -9,6 +9,7 @@
 // piece. The Append forms do that for a single text.
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -49,6 +50,9 @@ void AppendWritten(Text& out, std::size_t bound, const Writer& write) {
   const std::size_t start = out.size();
   out.resize(start + bound);
   char* const end = write(out.data() + start);
+  // Writing past the room would corrupt memory: a bound that is too small
+  // is a fault to stop at, never to carry on with.
+  if (end > out.data() + out.size()) std::abort();
   out.resize(static_cast<std::size_t>(end - out.data()));
 }
 

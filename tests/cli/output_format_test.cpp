@@ -60,6 +60,56 @@ TEST(OutputFormatTest, JsonLinesHaveOneObjectPerRecord) {
   EXPECT_NE(out.find("\"reasons\":[],\"trace\":[]}"), std::string::npos) << out;
 }
 
+// Each line is written into room reckoned before writing; text whose every
+// byte takes the longest escape must still fit (a line that did not would
+// stop the program rather than overrun its buffer).
+TEST(OutputFormatTest, LinesFitWhenEveryByteTakesTheLongestEscape) {
+  for (const std::size_t size : {0, 1, 7, 16, 100}) {
+    const std::string controls(size, '\x01');
+    const std::string json_controls = [&] {
+      std::string escaped;
+      for (std::size_t i = 0; i < size; ++i) escaped += "\\u0001";
+      return escaped;
+    }();
+    const std::string tsv_controls = [&] {
+      std::string escaped;
+      for (std::size_t i = 0; i < size; ++i) escaped += "\\x01";
+      return escaped;
+    }();
+    const std::vector<const char*> reasons = {"ab", "ab"};
+    const std::vector<TraceStep> trace = {{controls, controls}, {"", ""}};
+    Record record;
+    record.AddText("t", controls);
+    record.AddNull("n");
+    record.AddNull("m");
+    record.AddBool("b", false);
+    record.AddNumber("d", -9223372036854775807 - 1);
+    record.AddList("l", reasons);
+    record.AddTrace("s", trace);
+
+    std::string tsv;
+    MakeTsvFormat()->Write(record, tsv);
+    EXPECT_EQ(tsv,
+              tsv_controls + "\t\t\tfalse\t-9223372036854775808\tab, ab\t" + tsv_controls + ": " +
+                  tsv_controls + "; : \n");
+    // A lone text field takes all the room there is.
+    Record lone;
+    lone.AddText("t", controls);
+    std::string lone_tsv;
+    MakeTsvFormat()->Write(lone, lone_tsv);
+    EXPECT_EQ(lone_tsv, tsv_controls + "\n");
+
+    std::string json;
+    MakeJsonLinesFormat()->Write(record, json);
+    EXPECT_EQ(json,
+              "{\"t\":\"" + json_controls +
+                  "\",\"n\":null,\"m\":null,\"b\":false,\"d\":-9223372036854775808,"
+                  "\"l\":[\"ab\",\"ab\"],\"s\":[{\"step\":\"" +
+                  json_controls + "\",\"text\":\"" + json_controls +
+                  "\"},{\"step\":\"\",\"text\":\"\"}]}\n");
+  }
+}
+
 TEST(OutputFormatTest, TableAlignsAndShortensCells) {
   Record record;
   const std::vector<const char*> reasons = {"octal part"};
