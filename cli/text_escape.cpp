@@ -1,7 +1,5 @@
 #include "cli/text_escape.h"
 
-#include <cstdio>
-
 #include "cli/byte_scan.h"
 #include "cli/utf8.h"
 
@@ -22,6 +20,17 @@ char* WriteTwo(char* out, char first, char second) {
   return out + 2;
 }
 
+// "\u{202e}": at most eight bytes for the three of its UTF-8 sequence, or
+// "\u{9b}" for two.
+char* WriteCodePoint(char* out, char32_t code_point) {
+  out = WritePlain(out, "\\u{");
+  int shift = 28;
+  while (shift > 0 && (code_point >> shift) == 0) shift -= 4;
+  for (; shift >= 0; shift -= 4) *out++ = kHexDigits[(code_point >> shift) & 15];
+  *out++ = '}';
+  return out;
+}
+
 // Code points a terminal acts on instead of showing: C1 controls, and the
 // marks and overrides that reorder text (an old trick to disguise a URL).
 bool ActsOnTerminal(char32_t code_point) {
@@ -32,8 +41,7 @@ bool ActsOnTerminal(char32_t code_point) {
 
 }  // namespace
 
-char* WriteJsonString(char* out, std::string_view text) {
-  *out++ = '"';
+char* WriteJsonEscapes(char* out, std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
     if (const std::size_t stop = FindUnplainByte(text, at, '"', '\\'); stop > at) {
@@ -61,11 +69,10 @@ char* WriteJsonString(char* out, std::string_view text) {
     }
     at += length;
   }
-  *out++ = '"';
   return out;
 }
 
-char* WriteEscaped(char* out, std::string_view text, EscapeFor target) {
+char* WriteEscapes(char* out, std::string_view text, EscapeFor target) {
   std::size_t at = 0;
   while (at < text.size()) {
     if (const std::size_t stop = FindUnplainByte(text, at, '\\', '\\'); stop > at) {
@@ -87,11 +94,7 @@ char* WriteEscaped(char* out, std::string_view text, EscapeFor target) {
           length = 1;
         } else if (const char32_t code_point = Utf8CodePoint(text.substr(at, length));
                    target == EscapeFor::Terminal && ActsOnTerminal(code_point)) {
-          // At most "\u{202e}" for three bytes or "\u{9b}" for two.
-          char escaped[16];
-          const int written =
-              std::snprintf(escaped, sizeof escaped, "\\u{%x}", static_cast<unsigned>(code_point));
-          out = WritePlain(out, std::string_view(escaped, static_cast<std::size_t>(written)));
+          out = WriteCodePoint(out, code_point);
         } else {
           out = WritePlain(out, text.substr(at, length));
         }

@@ -9,19 +9,63 @@
 // piece. The Append forms do that for a single text.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
+#include "cli/byte_scan.h"
 #include "support/text.h"
 
 namespace morvik {
 
+// Copies `text` as it stands. Most pieces of a line are short (names,
+// hosts, notations), and copying them as two overlapping words costs less
+// than a call to memcpy.
+inline char* WritePlain(char* out, std::string_view text) {
+  const char* const from = text.data();
+  const std::size_t size = text.size();
+  const auto copy_as_two = [&]<typename Word>(Word) {
+    Word front;
+    Word back;
+    std::memcpy(&front, from, sizeof(Word));
+    std::memcpy(&back, from + size - sizeof(Word), sizeof(Word));
+    std::memcpy(out, &front, sizeof(Word));
+    std::memcpy(out + size - sizeof(Word), &back, sizeof(Word));
+  };
+  if (size > 16) {
+    std::memcpy(out, from, size);
+  } else if (size >= 8) {
+    copy_as_two(std::uint64_t{});
+  } else if (size >= 4) {
+    copy_as_two(std::uint32_t{});
+  } else {
+    for (std::size_t i = 0; i < size; ++i) out[i] = from[i];
+  }
+  return out + size;
+}
+
+// The rest of a text from its first byte that needs escaping on; see
+// WriteJsonString and WriteEscaped.
+char* WriteJsonEscapes(char* out, std::string_view text);
+enum class EscapeFor;
+char* WriteEscapes(char* out, std::string_view text, EscapeFor target);
+
 // A JSON string literal, quotes included. Bytes that are not UTF-8 become
 // \udc80 to \udcff (the "surrogateescape" convention: Python's
 // s.encode("utf-8", "surrogateescape") gives the original bytes back).
+// Most texts need no escape at all: they are scanned inline, where the
+// scan's constants stay in registers across a line's fields, and copied at
+// once.
 constexpr std::size_t JsonStringBound(std::size_t size) { return 2 + 6 * size; }  // \u00NN
-char* WriteJsonString(char* out, std::string_view text);
+inline char* WriteJsonString(char* out, std::string_view text) {
+  *out++ = '"';
+  const std::size_t plain = FindUnplainByte(text, 0, '"', '\\');
+  out = WritePlain(out, text.substr(0, plain));
+  if (plain < text.size()) out = WriteJsonEscapes(out, text.substr(plain));
+  *out++ = '"';
+  return out;
+}
 void AppendJsonString(Text& out, std::string_view text);
 
 enum class EscapeFor {
@@ -34,14 +78,12 @@ enum class EscapeFor {
 // The text as one field of a line: no tab or line break survives. A byte
 // grows to four at most ("\xNN"; "\u{202e}" stands for three bytes).
 constexpr std::size_t EscapedBound(std::size_t size) { return 4 * size; }
-char* WriteEscaped(char* out, std::string_view text, EscapeFor target);
-void AppendEscaped(Text& out, std::string_view text, EscapeFor target);
-
-// Copies `text` as it stands.
-inline char* WritePlain(char* out, std::string_view text) {
-  if (!text.empty()) std::memcpy(out, text.data(), text.size());
-  return out + text.size();
+inline char* WriteEscaped(char* out, std::string_view text, EscapeFor target) {
+  const std::size_t plain = FindUnplainByte(text, 0, '\\', '\\');
+  out = WritePlain(out, text.substr(0, plain));
+  return plain < text.size() ? WriteEscapes(out, text.substr(plain), target) : out;
 }
+void AppendEscaped(Text& out, std::string_view text, EscapeFor target);
 
 // Makes room for `bound` more bytes at the end of `out` and hands `write`
 // the place to write them; `out` ends where `write` says it stopped.
