@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "cli/byte_scan.h"
 #include "cli/correction_recorder.h"
 #include "cli/plain_dotted.h"
 #include "ipv4/host.h"
@@ -32,6 +33,34 @@ bool IsWindowHostCharacter(char c) {
   return c == '\0' || kHostCharacter[static_cast<unsigned char>(c)] != 0;
 }
 
+// The length of the run of host characters at the start of `text`.
+std::size_t HostLength(std::string_view text) {
+  std::size_t end = 0;
+#if defined(__SSE2__)
+  // As signed bytes, 0x80 and above are negative and fall outside every
+  // range below; a letter is found in either case by setting bit 5.
+  const auto not_host = [](__m128i bytes) {
+    const auto in_range = [](__m128i values, char low, char high) {
+      return _mm_and_si128(_mm_cmpgt_epi8(values, _mm_set1_epi8(static_cast<char>(low - 1))),
+                           _mm_cmplt_epi8(values, _mm_set1_epi8(static_cast<char>(high + 1))));
+    };
+    const __m128i letter = in_range(_mm_or_si128(bytes, _mm_set1_epi8(0x20)), 'a', 'z');
+    const __m128i digit = in_range(bytes, '0', '9');
+    const __m128i mark = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
+                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('-')));
+    const __m128i host =
+        _mm_or_si128(_mm_or_si128(letter, digit),
+                     _mm_or_si128(mark, _mm_cmpeq_epi8(bytes, _mm_setzero_si128())));
+    return static_cast<unsigned>(_mm_movemask_epi8(host)) ^ 0xFFFFu;
+  };
+  bool done = false;
+  end = ScanVector(text, 0, not_host, done);
+  if (done) return end;
+#endif
+  while (end < text.size() && IsWindowHostCharacter(text[end])) ++end;
+  return end;
+}
+
 // Dotted text has exactly three dots, and the cut host holds no blank that
 // IsDottedAddress would trim first; counting them spares most names the full
 // test.
@@ -42,9 +71,7 @@ bool HasThreeDots(const Text& host) { return std::count(host.begin(), host.end()
 Text CutWindowHost(std::string_view host_text) {
   std::size_t start = 0;
   while (start < host_text.size() && host_text[start] == ' ') ++start;
-  std::size_t end = start;
-  while (end < host_text.size() && IsWindowHostCharacter(host_text[end])) ++end;
-  Text host(end - start, '\0');
+  Text host(HostLength(host_text.substr(start)), '\0');
   for (std::size_t i = 0; i < host.size(); ++i) {
     host[i] = kHostCharacter[static_cast<unsigned char>(host_text[start + i])];
   }

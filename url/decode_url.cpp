@@ -36,7 +36,8 @@ Text RewriteNumericHost(Text text) {
       std::find_if(text.begin(), text.end(), [](char c) { return c == '/' || c == '\\'; });
   if (host_end == text.end() || !IsAllDecimalDigits({text.begin(), host_end})) return text;
   const std::size_t host_length = static_cast<std::size_t>(host_end - text.begin());
-  return text.replace(0, host_length, DecimalToDotted(text.substr(0, host_length)));
+  text.replace(0, host_length, DecimalToDotted(text.substr(0, host_length)));
+  return text;
 }
 
 }  // namespace

@@ -112,8 +112,8 @@ TEST(WindowReadingTest, CutsTheHostAsResolveDoes) {
                                "a-b.c-d.e",
                                "W.X.Y.Z",
                                "1.2.3.4:80"};
-  for (const std::string& text : texts) {
-    SCOPED_TRACE(text);
+  const auto check = [](const std::string& text) {
+    SCOPED_TRACE(::testing::PrintToString(text));
     const FakeResolver resolver;
     const Text dotted = HostToDotted(text, resolver);
     const Text cut = CutWindowHost(text);
@@ -122,6 +122,18 @@ TEST(WindowReadingTest, CutsTheHostAsResolveDoes) {
     } else {
       EXPECT_EQ(resolver.asked().front(), cut);
     }
+  };
+  for (const std::string& text : texts) check(text);
+  // The host's end is found many bytes at a time: every length, and an end
+  // at every place in it.
+  std::mt19937 random(7);
+  const std::string alphabet = "aZz09.-_/: \x84"s + '\0';
+  for (int i = 0; i < 3000; ++i) {
+    std::string text(random() % 40, 'q');
+    for (char& c : text) {
+      if (random() % 6 == 0) c = alphabet[random() % alphabet.size()];
+    }
+    check(text);
   }
 }
 
