@@ -7,6 +7,9 @@ namespace {
 constexpr std::string_view kListSeparator = ", ";
 constexpr std::string_view kStepSeparator = "; ";
 constexpr std::string_view kStepColon = ": ";
+// The record counts this much punctuation with each item and step.
+static_assert(kListSeparator.size() <= Record::kItemPunctuation);
+static_assert(kStepSeparator.size() + kStepColon.size() <= Record::kStepPunctuation);
 
 class TsvFormat final : public OutputFormat {
  public:

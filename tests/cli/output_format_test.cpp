@@ -60,6 +60,12 @@ TEST(OutputFormatTest, JsonLinesHaveOneObjectPerRecord) {
   EXPECT_NE(out.find("\"reasons\":[],\"trace\":[]}"), std::string::npos) << out;
 }
 
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (const std::string_view piece : pieces) text += piece;
+  return text;
+}
+
 // Each line is written into room reckoned before writing; text whose every
 // byte takes the longest escape must still fit (a line that did not would
 // stop the program rather than overrun its buffer).
@@ -90,8 +96,12 @@ TEST(OutputFormatTest, LinesFitWhenEveryByteTakesTheLongestEscape) {
     std::string tsv;
     MakeTsvFormat()->Write(record, tsv);
     EXPECT_EQ(tsv,
-              tsv_controls + "\t\t\tfalse\t-9223372036854775808\tab, ab\t" + tsv_controls + ": " +
-                  tsv_controls + "; : \n");
+              Concat({tsv_controls,
+                      "\t\t\tfalse\t-9223372036854775808\tab, ab\t",
+                      tsv_controls,
+                      ": ",
+                      tsv_controls,
+                      "; : \n"}));
     // A lone text field takes all the room there is.
     Record lone;
     lone.AddText("t", controls);
@@ -102,11 +112,14 @@ TEST(OutputFormatTest, LinesFitWhenEveryByteTakesTheLongestEscape) {
     std::string json;
     MakeJsonLinesFormat()->Write(record, json);
     EXPECT_EQ(json,
-              "{\"t\":\"" + json_controls +
-                  "\",\"n\":null,\"m\":null,\"b\":false,\"d\":-9223372036854775808,"
-                  "\"l\":[\"ab\",\"ab\"],\"s\":[{\"step\":\"" +
-                  json_controls + "\",\"text\":\"" + json_controls +
-                  "\"},{\"step\":\"\",\"text\":\"\"}]}\n");
+              Concat({"{\"t\":\"",
+                      json_controls,
+                      "\",\"n\":null,\"m\":null,\"b\":false,\"d\":-9223372036854775808,",
+                      "\"l\":[\"ab\",\"ab\"],\"s\":[{\"step\":\"",
+                      json_controls,
+                      "\",\"text\":\"",
+                      json_controls,
+                      "\"},{\"step\":\"\",\"text\":\"\"}]}\n"}));
   }
 }
 
