@@ -45,10 +45,16 @@ inline char* WritePlain(char* out, std::string_view text) {
   return out + size;
 }
 
+enum class EscapeFor {
+  Tsv,  // "\" doubled; tab, line breaks, other controls and bytes that are not UTF-8 as \t, \n, \r,
+        // \xNN
+  Terminal,  // as Tsv, and also C1 controls and bidirectional overrides as \u{...}, which could
+             // disguise or recolour what the terminal shows
+};
+
 // The rest of a text from its first byte that needs escaping on; see
 // WriteJsonString and WriteEscaped.
 char* WriteJsonEscapes(char* out, std::string_view text);
-enum class EscapeFor;
 char* WriteEscapes(char* out, std::string_view text, EscapeFor target);
 
 // A JSON string literal, quotes included. Bytes that are not UTF-8 become
@@ -67,13 +73,6 @@ inline char* WriteJsonString(char* out, std::string_view text) {
   return out;
 }
 void AppendJsonString(Text& out, std::string_view text);
-
-enum class EscapeFor {
-  Tsv,  // "\" doubled; tab, line breaks, other controls and bytes that are not UTF-8 as \t, \n, \r,
-        // \xNN
-  Terminal,  // as Tsv, and also C1 controls and bidirectional overrides as \u{...}, which could
-             // disguise or recolour what the terminal shows
-};
 
 // The text as one field of a line: no tab or line break survives. A byte
 // grows to four at most ("\xNN"; "\u{202e}" stands for three bytes).
