@@ -26,6 +26,9 @@ import sys
 import threading
 import time
 
+# The loader for the build under test (64-bit Wine for the 64-bit build).
+WINE = os.environ.get("MORVIK_WINE", "wine")
+
 TITLE = "Quelt: Morvik 1.0"
 ABOUT_TITLE = "About Morvik"
 # Wine process starts and first paints take minutes here; answers take seconds.
@@ -73,7 +76,7 @@ class Probe:
 
     def __init__(self, exe):
         self.process = subprocess.Popen(
-            ["wine", exe], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            [WINE, exe], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.DEVNULL, text=True, bufsize=1)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
@@ -188,7 +191,7 @@ class Scenario:
         self.probe = Probe(self.options.probe)
         self.checks.require("probe starts", self.probe.wait_ready())
         if show_command is None:
-            self.morvik = subprocess.Popen(["wine", self.options.morvik],
+            self.morvik = subprocess.Popen([WINE, self.options.morvik],
                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         else:
             windows_path = "Z:" + os.path.abspath(self.options.morvik).replace("/", "\\")

@@ -23,7 +23,7 @@ if(CMAKE_CROSSCOMPILING)
   morvik_wine_test_properties(resolver_tests)
   # One Wine process start under emulation took 8 to 11 minutes on a busy
   # two-core machine; the tests themselves take milliseconds.
-  set_tests_properties(resolver_tests PROPERTIES TIMEOUT 1200)
+  set_tests_properties(resolver_tests PROPERTIES TIMEOUT ${MORVIK_WINE_TEST_TIMEOUT})
 else()
   set_tests_properties(resolver_tests PROPERTIES TIMEOUT 120)
 endif()
