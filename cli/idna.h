@@ -1,8 +1,10 @@
 #pragma once
-// Internationalised domain names (UTS 46, non-transitional): the platform's
-// implementation, libidn2 on Linux and IdnToAscii/IdnToUnicode on Windows.
-// Only names that hold non-ASCII characters or "xn--" labels come here; an
-// ASCII name is simply lower-cased by the caller.
+// Internationalised domain names as a browser's URL parser reads them: UTS 46
+// non-transitional processing with CheckBidi and CheckJoiners, without STD3
+// rules, hyphen checks or DNS length limits. ICU does the work (Debian's
+// libicu on Linux, the system's icu.dll on Windows, else the Windows API's
+// IdnToAscii/IdnToUnicode). Only names that hold non-ASCII characters or
+// "xn--" labels come here; an ASCII name is simply lower-cased by the caller.
 
 #include "support/text.h"
 
@@ -11,14 +13,20 @@ namespace morvik {
 struct IdnaResult {
   bool ok = false;
   Text text;   // the converted name when ok
-  Text error;  // the library's reason otherwise
+  Text error;  // the rules the name broke otherwise ("bidi rule", ...)
 };
 
 // UTF-8 name to its ASCII ("xn--") form; mapping folds case and width, so
-// fullwidth digits become ASCII digits.
+// fullwidth digits become ASCII digits. An "xn--" label that was written in
+// ASCII and does not decode is kept as it stands, as browsers keep it.
 IdnaResult DomainToAscii(const Text& utf8_domain);
 
-// ASCII name back to UTF-8 for display; fails on broken "xn--" labels.
+// ASCII name back to UTF-8; a label that does not decode stays in ASCII.
 IdnaResult DomainToUnicode(const Text& ascii_domain);
+
+// The same, through the platform's own functions where ICU is missing
+// (Windows without icu.dll); they are looked up at run time.
+IdnaResult FallbackDomainToAscii(const Text& utf8_domain);
+IdnaResult FallbackDomainToUnicode(const Text& ascii_domain);
 
 }  // namespace morvik

@@ -1,7 +1,8 @@
-// IDNA through the Windows API. IdnToAscii and IdnToUnicode live in kernel32
-// from Vista on and in normaliz.dll before that (when installed); they are
-// looked up at run time so that the program still starts where neither has
-// them, and then reports internationalised names as unconvertible.
+// IDNA through the Windows API, for systems without icu.dll. IdnToAscii and
+// IdnToUnicode live in kernel32 from Vista on and in normaliz.dll before that
+// (when installed); they are looked up at run time so that the program still
+// starts where neither has them, and then reports internationalised names as
+// unconvertible.
 
 #include <windows.h>
 
@@ -71,12 +72,12 @@ IdnaResult Convert(IdnFunction convert, const char* function_name, const Text& u
 
 }  // namespace
 
-IdnaResult DomainToAscii(const Text& utf8_domain) {
+IdnaResult FallbackDomainToAscii(const Text& utf8_domain) {
   static const IdnFunction convert = LookUp("IdnToAscii");
   return Convert(convert, "IdnToAscii", utf8_domain);
 }
 
-IdnaResult DomainToUnicode(const Text& ascii_domain) {
+IdnaResult FallbackDomainToUnicode(const Text& ascii_domain) {
   static const IdnFunction convert = LookUp("IdnToUnicode");
   return Convert(convert, "IdnToUnicode", ascii_domain);
 }

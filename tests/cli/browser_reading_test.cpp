@@ -113,7 +113,7 @@ const BrowserCase kBrowserCases[] = {
      kNoPort,
      "b\xC3\xBC"
      "cher.de"},
-    {"http://xn--zz.de/", "", BrowserFailure::Idna},
+    {"http://xn--zz.de/", "xn--zz.de", BrowserFailure::None, kNoPort, "xn--zz.de"},
     {"http://a\xFF.com/", "", BrowserFailure::Idna},  // not UTF-8
     // IPv6 literals.
     {"http://[::1]/", "[::1]"},

@@ -1,0 +1,131 @@
+#pragma once
+// The few ICU functions morvik-cli uses, as one table of function pointers:
+// linked directly on Linux (Debian's libicu), and on Windows looked up at
+// run time in the system's icu.dll (Windows 10 1903 and later), which
+// exports them under their plain names. Where there is no icu.dll the table
+// is absent and the callers fall back (IDNA) or say they could not check
+// (look-alike names).
+
+#include <cstdint>
+
+#if defined(_WIN32)
+// MinGW ships no ICU headers: the declarations of the stable C interface we
+// call, with ICU's own names and layouts. They only give the table its
+// types; nothing calls these names directly.
+extern "C" {
+using UChar32 = std::int32_t;
+using UErrorCode = int;
+using UBool = std::int8_t;
+struct UIDNA;
+struct USpoofChecker;
+struct USet;
+struct UIDNAInfo {
+  std::int16_t size;
+  UBool isTransitionalDifferent;
+  UBool reservedB3;
+  std::uint32_t errors;
+  std::int32_t reservedI2;
+  std::int32_t reservedI3;
+};
+enum USpoofChecks : std::int32_t {
+  USPOOF_RESTRICTION_LEVEL = 16,
+  USPOOF_INVISIBLE = 32,
+  USPOOF_CHAR_LIMIT = 64,
+  USPOOF_MIXED_NUMBERS = 128,
+};
+enum URestrictionLevel : std::int32_t { USPOOF_HIGHLY_RESTRICTIVE = 0x30000000 };
+enum UScriptCode : std::int32_t { USCRIPT_COMMON = 0, USCRIPT_INHERITED = 1, USCRIPT_LATIN = 25 };
+enum : std::uint32_t {
+  UIDNA_CHECK_BIDI = 4,
+  UIDNA_CHECK_CONTEXTJ = 8,
+  UIDNA_NONTRANSITIONAL_TO_ASCII = 0x10,
+  UIDNA_NONTRANSITIONAL_TO_UNICODE = 0x20,
+};
+enum : std::uint32_t {
+  UIDNA_ERROR_EMPTY_LABEL = 1,
+  UIDNA_ERROR_LABEL_TOO_LONG = 2,
+  UIDNA_ERROR_DOMAIN_NAME_TOO_LONG = 4,
+  UIDNA_ERROR_LEADING_HYPHEN = 8,
+  UIDNA_ERROR_TRAILING_HYPHEN = 0x10,
+  UIDNA_ERROR_HYPHEN_3_4 = 0x20,
+  UIDNA_ERROR_LEADING_COMBINING_MARK = 0x40,
+  UIDNA_ERROR_DISALLOWED = 0x80,
+  UIDNA_ERROR_PUNYCODE = 0x100,
+  UIDNA_ERROR_LABEL_HAS_DOT = 0x200,
+  UIDNA_ERROR_INVALID_ACE_LABEL = 0x400,
+  UIDNA_ERROR_BIDI = 0x800,
+  UIDNA_ERROR_CONTEXTJ = 0x1000,
+  UIDNA_ERROR_CONTEXTO_PUNCTUATION = 0x2000,
+  UIDNA_ERROR_CONTEXTO_DIGITS = 0x4000,
+};
+constexpr UErrorCode U_ZERO_ERROR = 0;
+constexpr UErrorCode U_BUFFER_OVERFLOW_ERROR = 15;
+inline bool U_FAILURE(UErrorCode code) { return code > U_ZERO_ERROR; }
+
+UIDNA* uidna_openUTS46(std::uint32_t options, UErrorCode* status);
+void uidna_close(UIDNA* idna);
+std::int32_t uidna_nameToASCII_UTF8(const UIDNA* idna, const char* name, std::int32_t length,
+                                    char* dest, std::int32_t capacity, UIDNAInfo* info,
+                                    UErrorCode* status);
+std::int32_t uidna_nameToUnicodeUTF8(const UIDNA* idna, const char* name, std::int32_t length,
+                                     char* dest, std::int32_t capacity, UIDNAInfo* info,
+                                     UErrorCode* status);
+std::int32_t uidna_labelToUnicodeUTF8(const UIDNA* idna, const char* label, std::int32_t length,
+                                      char* dest, std::int32_t capacity, UIDNAInfo* info,
+                                      UErrorCode* status);
+USpoofChecker* uspoof_open(UErrorCode* status);
+void uspoof_close(USpoofChecker* checker);
+void uspoof_setChecks(USpoofChecker* checker, std::int32_t checks, UErrorCode* status);
+void uspoof_setRestrictionLevel(USpoofChecker* checker, URestrictionLevel level);
+void uspoof_setAllowedChars(USpoofChecker* checker, const USet* chars, UErrorCode* status);
+const USet* uspoof_getRecommendedSet(UErrorCode* status);
+const USet* uspoof_getInclusionSet(UErrorCode* status);
+std::int32_t uspoof_checkUTF8(const USpoofChecker* checker, const char* id, std::int32_t length,
+                              std::int32_t* position, UErrorCode* status);
+std::int32_t uspoof_getSkeletonUTF8(const USpoofChecker* checker, std::uint32_t type,
+                                    const char* id, std::int32_t length, char* dest,
+                                    std::int32_t capacity, UErrorCode* status);
+USet* uset_openEmpty();
+void uset_addAll(USet* set, const USet* additional);
+void uset_freeze(USet* set);
+UScriptCode uscript_getScript(UChar32 code_point, UErrorCode* status);
+}
+#else
+#include <unicode/uidna.h>
+#include <unicode/uscript.h>
+#include <unicode/uset.h>
+#include <unicode/uspoof.h>
+#endif
+
+namespace morvik {
+
+#define MORVIK_ICU_FUNCTIONS(X) \
+  X(uidna_openUTS46)            \
+  X(uidna_close)                \
+  X(uidna_nameToASCII_UTF8)     \
+  X(uidna_nameToUnicodeUTF8)    \
+  X(uidna_labelToUnicodeUTF8)   \
+  X(uspoof_open)                \
+  X(uspoof_close)               \
+  X(uspoof_setChecks)           \
+  X(uspoof_setRestrictionLevel) \
+  X(uspoof_setAllowedChars)     \
+  X(uspoof_getRecommendedSet)   \
+  X(uspoof_getInclusionSet)     \
+  X(uspoof_checkUTF8)           \
+  X(uspoof_getSkeletonUTF8)     \
+  X(uset_openEmpty)             \
+  X(uset_addAll)                \
+  X(uset_freeze)                \
+  X(uscript_getScript)
+
+struct IcuFunctions {
+#define MORVIK_ICU_MEMBER(name) decltype(&::name) name = nullptr;
+  MORVIK_ICU_FUNCTIONS(MORVIK_ICU_MEMBER)
+#undef MORVIK_ICU_MEMBER
+};
+
+// The table, or null where ICU is not available. Loaded once.
+const IcuFunctions* Icu();
+
+}  // namespace morvik
