@@ -176,6 +176,10 @@ BrowserHost ParseBrowserHost(std::string_view raw_host) {
     const IdnaResult unicode = DomainToUnicode(host.ascii);
     if (!unicode.ok) return Failed(BrowserFailure::Idna, unicode.error);
     host.unicode = unicode.text;
+    NameDisplay display = DisplayName(host.ascii, host.unicode);
+    if (display.display != host.ascii) host.display = std::move(display.display);
+    host.lookalike = display.rule;
+    host.looks_like = std::move(display.looks_like);
   }
   return host;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/browser_ipv4.h"
+#include "cli/name_display.h"
 #include "support/text.h"
 
 namespace morvik {
@@ -33,6 +34,11 @@ struct BrowserHost {
   BrowserHostKind kind = BrowserHostKind::Empty;
   Text ascii;    // as the browser writes it: lower-case name, dotted IPv4, [IPv6]
   Text unicode;  // an internationalised name in Unicode; empty for any other host
+  // How an address bar shows the host (see DisplayName): for a name that
+  // needed no IDNA, `ascii`; `display` is empty when `ascii` is shown.
+  Text display;
+  LookAlike lookalike = LookAlike::None;
+  Text looks_like;  // the plain ASCII name it passes for, if any
   bool went_through_idna = false;
   std::optional<BrowserIpv4> ipv4;
 };

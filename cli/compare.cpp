@@ -37,6 +37,14 @@ constexpr BrowserFailure kFailures[] = {BrowserFailure::NotWebScheme,
                                         BrowserFailure::InvalidIpv4,
                                         BrowserFailure::InvalidIpv6};
 
+constexpr LookAlike kLookAlikes[] = {LookAlike::NotChecked,
+                                     LookAlike::OutsideProfile,
+                                     LookAlike::Invisible,
+                                     LookAlike::MixedScripts,
+                                     LookAlike::MixedNumbers,
+                                     LookAlike::WholeScript,
+                                     LookAlike::AsciiName};
+
 // Where the window's URL decoding cut the text: at the first "://" (or
 // ":\\") and then at the first "@" of what was left.
 struct WindowCuts {
@@ -180,7 +188,12 @@ Comparison CompareReadings(std::string_view url, const WindowReading& window,
                            const BrowserReading& browser, const HostResolver* resolver) {
   Comparison comparison;
   comparison.same = SamePlace(window, browser, resolver);
-  if (comparison.same) return comparison;
+  // Where the host is a look-alike name, agreeing on it is no all-clear.
+  const LookAlike lookalike = browser.ok() ? browser.host.lookalike : LookAlike::None;
+  if (comparison.same) {
+    if (lookalike != LookAlike::None) comparison.reasons.push_back(LookAlikeName(lookalike));
+    return comparison;
+  }
 
   ReasonList reasons;
   reasons.Add(!browser.ok(), BrowserFailureName(browser.host.failure));
@@ -194,6 +207,7 @@ Comparison CompareReadings(std::string_view url, const WindowReading& window,
                   StartsWithIgnoringAsciiCase(host.ascii, window.host),
               kHostCutShort);
   reasons.Add(reasons.empty(), kOther);
+  reasons.Add(lookalike != LookAlike::None, LookAlikeName(lookalike));
   comparison.reasons = reasons.Take();
   return comparison;
 }
@@ -223,6 +237,7 @@ const std::vector<const char*>& AllDisagreementReasons() {
                                kOther}) {
       list.Add(true, reason);
     }
+    for (const LookAlike rule : kLookAlikes) list.Add(true, LookAlikeName(rule));
     return list.Take();
   }();
   return all;

@@ -14,7 +14,8 @@ namespace morvik {
 struct Comparison {
   bool same = false;
   // Short fixed phrases ("octal part", "first @ vs last @", ...), in a fixed
-  // order; empty when the readings agree.
+  // order; empty when the readings agree, unless the name is a look-alike
+  // ("mixed scripts", ...), which is always given, last.
   std::vector<const char*> reasons;
 };
 

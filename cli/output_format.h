@@ -33,6 +33,10 @@ struct TableColumn {
   std::string_view header;
   int width = 0;   // a fixed width, or 0 for a share of what the fixed columns leave
   int shares = 1;  // the size of that share, against the other flexible columns
+  // A field added to the cell after ", " when it has a value, behind `label`
+  // ("looks like apple.com").
+  std::string_view also_field = {};
+  std::string_view also_label = {};
 };
 
 // Columns padded to their width, long cells shortened with "…"; a record's

@@ -65,6 +65,13 @@ class TableFormat final : public OutputFormat {
         if (shown != nullptr && shown->kind != FieldKind::Null) break;
       }
       CellText(shown, cells_[i]);
+      const Field* also =
+          columns_[i].also_field.empty() ? nullptr : record.Find(columns_[i].also_field);
+      if (also != nullptr && also->kind != FieldKind::Null) {
+        if (!cells_[i].empty()) cells_[i] += ", ";
+        cells_[i] += columns_[i].also_label;
+        CellText(also, cells_[i]);
+      }
     }
     WriteRow(cells_, out);
     if (const Field* trace = record.Find("trace"); trace != nullptr && trace->trace != nullptr) {
@@ -82,10 +89,10 @@ class TableFormat final : public OutputFormat {
   static void CellText(const Field* field, Text& cell) {
     if (field == nullptr) return;
     switch (field->kind) {
-      case FieldKind::Null: cell = "-"; return;
+      case FieldKind::Null: cell += "-"; return;
       case FieldKind::Text:
       case FieldKind::Number: AppendEscaped(cell, field->text, EscapeFor::Terminal); return;
-      case FieldKind::Bool: cell = field->flag ? "yes" : "no"; return;
+      case FieldKind::Bool: cell += field->flag ? "yes" : "no"; return;
       case FieldKind::List:
         for (const char* item : *field->list) {
           if (!cell.empty()) cell += ", ";

@@ -45,11 +45,13 @@ std::unique_ptr<OutputFormat> MakeFormat(const Options& options, const Terminal&
        {.fields = {"window_dotted"}, .header = "WINDOW ADDRESS", .width = options.defang ? 27 : 15},
        {.fields = {"window_decimal"}, .header = "DECIMAL", .width = 10},
        {.fields = {"window_hex"}, .header = "HEX", .width = 8},
-       {.fields = {"browser_host_unicode", "browser_host", "browser_error"},
-        .header = "BROWSER HOST",
-        .shares = 2},
+       {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
        {.fields = {"same"}, .header = "SAME", .width = 4},
-       {.fields = {"reasons"}, .header = "REASONS", .shares = 3}},
+       {.fields = {"reasons"},
+        .header = "REASONS",
+        .shares = 3,
+        .also_field = "looks_like",
+        .also_label = "looks like "}},
       width);
 }
 

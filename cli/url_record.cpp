@@ -49,6 +49,19 @@ class UrlRecordWriter {
         ok && (host.kind == BrowserHostKind::Ipv4 || host.kind == BrowserHostKind::Ipv6);
     Host("browser_host", ok ? &host.ascii : nullptr, address);
     Host("browser_host_unicode", ok && !host.unicode.empty() ? &host.unicode : nullptr);
+    const bool domain = ok && host.kind == BrowserHostKind::Domain;
+    Host("browser_host_display",
+         !ok                    ? nullptr
+         : host.display.empty() ? &host.ascii
+                                : &host.display,
+         address);
+    if (domain) {
+      record_.AddPlainText(
+          "lookalike", host.lookalike == LookAlike::None ? "none" : LookAlikeName(host.lookalike));
+    } else {
+      record_.AddNull("lookalike");
+    }
+    Host("looks_like", domain && !host.looks_like.empty() ? &host.looks_like : nullptr);
     if (ok) {
       record_.AddPlainText("browser_kind", KindName(host.kind));
     } else {
