@@ -110,7 +110,7 @@ bool SamePlace(const WindowReading& window, const BrowserReading& browser,
       // A four-label name that the window took for dotted text shows as an
       // address the name does not have.
       if (window.dotted && !window.looked_up) return false;
-      if (EqualsIgnoringAsciiCase(window.host, host.ascii)) return true;
+      if (EqualsIgnoringAsciiCase(window.host(), host.ascii)) return true;
       if (resolver == nullptr || !window.looked_up) return false;
       {
         // Two names for one address: the same place, if the look-up worked.
@@ -175,7 +175,7 @@ void AddHostReasons(ReasonList& reasons, const WindowReading& window,
     reasons.Add(host.ipv4->trailing_dot, kTrailingDot);
   }
   reasons.Add(host.kind == BrowserHostKind::Domain && window.dotted && !window.looked_up &&
-                  EqualsIgnoringAsciiCase(window.host, host.ascii),
+                  EqualsIgnoringAsciiCase(window.host(), host.ascii),
               kNameReadAsAddress);
   reasons.Add(host.went_through_idna, kIdna);
   reasons.Add(browser.ok() && host.kind == BrowserHostKind::Ipv6, kIpv6Literal);
@@ -202,9 +202,9 @@ Comparison CompareReadings(std::string_view url, const WindowReading& window,
   // The window ends a host at characters a browser keeps ("_", "~", ...);
   // named only when nothing more specific explains the difference.
   const BrowserHost& host = browser.host;
-  reasons.Add(reasons.empty() && host.kind == BrowserHostKind::Domain && !window.host.empty() &&
-                  window.host.size() < host.ascii.size() &&
-                  StartsWithIgnoringAsciiCase(host.ascii, window.host),
+  reasons.Add(reasons.empty() && host.kind == BrowserHostKind::Domain && !window.host().empty() &&
+                  window.host().size() < host.ascii.size() &&
+                  StartsWithIgnoringAsciiCase(host.ascii, window.host()),
               kHostCutShort);
   reasons.Add(reasons.empty(), kOther);
   reasons.Add(lookalike != LookAlike::None, LookAlikeName(lookalike));

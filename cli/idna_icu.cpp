@@ -49,6 +49,12 @@ constexpr std::array<ErrorRule, 15> kErrorRules = {{
     {UIDNA_ERROR_CONTEXTO_DIGITS, "contexto digits", false},
 }};
 
+// ICU converts a whole name at once, through copies of it in UTF-16; a name
+// longer than this (a million times what DNS can carry, and longer than
+// some browsers allow a whole URL) is refused rather than copied.
+constexpr std::size_t kLongestName = std::size_t{1024} * 1024;
+constexpr const char* kTooLong = "name over 1 MiB, not converted";
+
 constexpr std::uint32_t kBrokenEncoding = UIDNA_ERROR_PUNYCODE | UIDNA_ERROR_INVALID_ACE_LABEL;
 
 constexpr std::uint32_t kPassingErrors = [] {
@@ -89,7 +95,7 @@ struct Converted {
 Converted Run(IcuConvert convert, const UIDNA* idna, std::string_view input) {
   Converted result;
   // Mapping rarely grows a name much; a second call fits any growth.
-  result.text.resize(input.size() * 2 + 16);
+  result.text.resize(input.size() + 64);
   for (int attempt = 0; attempt < 2; ++attempt) {
     UIDNAInfo info = {};
     info.size = sizeof info;
@@ -230,6 +236,7 @@ IdnaResult FallbackDomainToUnicode(const Text&) { return {false, {}, "ICU has no
 #endif
 
 IdnaResult DomainToAscii(const Text& utf8_domain) {
+  if (utf8_domain.size() > kLongestName) return {false, {}, kTooLong};
   const IcuFunctions* icu = Icu();
   const UIDNA* idna = icu == nullptr ? nullptr : BrowserIdna(*icu);
   if (idna == nullptr) return FallbackDomainToAscii(utf8_domain);
@@ -249,6 +256,7 @@ IdnaResult DomainToAscii(const Text& utf8_domain) {
 }
 
 IdnaResult DomainToUnicode(const Text& ascii_domain) {
+  if (ascii_domain.size() > kLongestName) return {false, {}, kTooLong};
   const IcuFunctions* icu = Icu();
   const UIDNA* idna = icu == nullptr ? nullptr : BrowserIdna(*icu);
   if (idna == nullptr) return FallbackDomainToUnicode(ascii_domain);

@@ -14,6 +14,8 @@
 namespace morvik {
 namespace {
 
+constexpr std::size_t kLongestDnsName = 253;
+
 constexpr std::int32_t kChecks =
     USPOOF_RESTRICTION_LEVEL | USPOOF_INVISIBLE | USPOOF_CHAR_LIMIT | USPOOF_MIXED_NUMBERS;
 
@@ -69,7 +71,7 @@ Text WithExtraLookAlikes(std::string_view text) {
 
 Text Skeleton(const IcuFunctions& icu, const USpoofChecker* checker, std::string_view text) {
   const Text mapped = WithExtraLookAlikes(text);
-  Text skeleton(mapped.size() * 3 + 16, '\0');
+  Text skeleton(mapped.size() + 16, '\0');
   for (int attempt = 0; attempt < 2; ++attempt) {
     UErrorCode status = U_ZERO_ERROR;
     const std::int32_t length =
@@ -212,7 +214,8 @@ NameDisplay DisplayName(std::string_view ascii, std::string_view unicode) {
   }
   const IcuFunctions* icu = Icu();
   const USpoofChecker* checker = icu == nullptr ? nullptr : DisplayChecker(*icu);
-  if (checker == nullptr) {
+  // A name longer than DNS allows reaches no server; it is not judged.
+  if (checker == nullptr || ascii.size() > kLongestDnsName) {
     result.display = Text(ascii);
     result.rule = LookAlike::NotChecked;
     return result;

@@ -2,6 +2,7 @@
 // The three ways records are written: an aligned table for a person at a
 // terminal, TSV with a header for other programs, and JSON Lines (--json).
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,23 @@ class OutputFormat {
   // every field, as each later record will have them.
   virtual void Begin(const Record& shape, Text& out) = 0;
   virtual void Write(const Record& record, Text& out) = 0;
+
+  // Where the output goes on while a long line is written: `spill` is
+  // handed `out` whenever it has grown past kSpillBytes and may empty it.
+  // Without one, a record's whole line is appended to `out`.
+  void SetSpill(std::function<void(Text&)> spill) { spill_ = std::move(spill); }
+
+ protected:
+  // A record whose values take more than this is written field by field,
+  // long texts piece by piece; shorter ones in one go.
+  static constexpr std::size_t kWholeLineBytes = std::size_t{64} * 1024;
+  static constexpr std::size_t kSpillBytes = std::size_t{64} * 1024;
+  void Spill(Text& out) const {
+    if (spill_ && out.size() >= kSpillBytes) spill_(out);
+  }
+
+ private:
+  std::function<void(Text&)> spill_;
 };
 
 // Tab-separated, one header line of field names. Missing values are empty,

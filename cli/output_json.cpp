@@ -9,6 +9,10 @@ class JsonLinesFormat final : public OutputFormat {
   void Begin(const Record&, Text&) override {}
 
   void Write(const Record& record, Text& out) override {
+    if (record.value_bytes() > kWholeLineBytes) {
+      WriteInPieces(record, out);
+      return;
+    }
     AppendWritten(out, LineBound(record), [&](char* at) {
       char separator = '{';
       for (const Field& field : record.fields()) {
@@ -25,6 +29,38 @@ class JsonLinesFormat final : public OutputFormat {
   }
 
  private:
+  void WriteInPieces(const Record& record, Text& out) const {
+    char separator = '{';
+    for (const Field& field : record.fields()) {
+      out += separator;
+      separator = ',';
+      out += '"';
+      out += field.name;
+      out += "\":";
+      if (field.kind == FieldKind::Text && !field.plain && field.text.size() > kPieceBytes) {
+        out += '"';
+        AppendInPieces(
+            out,
+            field.text,
+            [](std::size_t size) { return JsonStringBound(size); },
+            [&](char* at, std::string_view piece) {
+              return field.upper_case ? WriteUpperCase(at, piece, WriteJsonContent)
+                                      : WriteJsonContent(at, piece);
+            },
+            [&] { Spill(out); });
+        out += '"';
+      } else {
+        // Quotes, brackets, keys and commas of list items and trace steps
+        // are within their counted punctuation; "null" within the bound of 0.
+        AppendWritten(out, JsonStringBound(Record::ValueBytes(field)) + 4, [&](char* at) {
+          return WriteValue(field, at);
+        });
+        Spill(out);
+      }
+    }
+    out += "}\n";
+  }
+
   // The most a record's line can take: every value at its most escaped (a
   // list item's or trace step's punctuation, counted in value_bytes, covers
   // its quotes, commas and keys), the names, and per field its punctuation
@@ -42,6 +78,12 @@ class JsonLinesFormat final : public OutputFormat {
         if (field.plain) {
           *out++ = '"';
           out = WritePlain(out, field.text);
+          *out++ = '"';
+          return out;
+        }
+        if (field.upper_case) {
+          *out++ = '"';
+          out = WriteUpperCase(out, field.text, WriteJsonContent);
           *out++ = '"';
           return out;
         }

@@ -64,13 +64,14 @@ class TableFormat final : public OutputFormat {
         shown = record.Find(name);
         if (shown != nullptr && shown->kind != FieldKind::Null) break;
       }
-      CellText(shown, cells_[i]);
+      const std::size_t shown_bytes = ShownBytes(columns_[i].width);
+      CellText(shown, cells_[i], shown_bytes);
       const Field* also =
           columns_[i].also_field.empty() ? nullptr : record.Find(columns_[i].also_field);
       if (also != nullptr && also->kind != FieldKind::Null) {
         if (!cells_[i].empty()) cells_[i] += ", ";
         cells_[i] += columns_[i].also_label;
-        CellText(also, cells_[i]);
+        CellText(also, cells_[i], shown_bytes);
       }
     }
     WriteRow(cells_, out);
@@ -86,12 +87,27 @@ class TableFormat final : public OutputFormat {
   }
 
  private:
-  static void CellText(const Field* field, Text& cell) {
+  // A cell shows `width` columns at most, each at least one byte of the
+  // text and a code point at most four: only so much of a long text is
+  // escaped, enough to see that it was cut.
+  static std::size_t ShownBytes(int width) { return (static_cast<std::size_t>(width) + 2) * 4; }
+
+  static void CellText(const Field* field, Text& cell, std::size_t shown_bytes) {
     if (field == nullptr) return;
     switch (field->kind) {
       case FieldKind::Null: cell += "-"; return;
       case FieldKind::Text:
-      case FieldKind::Number: AppendEscaped(cell, field->text, EscapeFor::Terminal); return;
+      case FieldKind::Number: {
+        const std::string_view shown = field->text.substr(0, shown_bytes);
+        if (field->upper_case) {
+          Text upper(shown.size(), '\0');
+          WriteUpperCase(upper.data(), shown, WritePlain);
+          AppendEscaped(cell, upper, EscapeFor::Terminal);
+        } else {
+          AppendEscaped(cell, shown, EscapeFor::Terminal);
+        }
+        return;
+      }
       case FieldKind::Bool: cell += field->flag ? "yes" : "no"; return;
       case FieldKind::List:
         for (const char* item : *field->list) {

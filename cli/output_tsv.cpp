@@ -24,6 +24,10 @@ class TsvFormat final : public OutputFormat {
   }
 
   void Write(const Record& record, Text& out) override {
+    if (record.value_bytes() > kWholeLineBytes) {
+      WriteInPieces(record, out);
+      return;
+    }
     AppendWritten(out, LineBound(record), [&](char* at) {
       bool first = true;
       for (const Field& field : record.fields()) {
@@ -37,10 +41,41 @@ class TsvFormat final : public OutputFormat {
   }
 
  private:
+  void WriteInPieces(const Record& record, Text& out) const {
+    bool first = true;
+    for (const Field& field : record.fields()) {
+      if (!first) out += '\t';
+      first = false;
+      if (field.kind == FieldKind::Text && !field.plain && field.text.size() > kPieceBytes) {
+        AppendInPieces(
+            out,
+            field.text,
+            EscapedBound,
+            [&](char* at, std::string_view piece) {
+              return WriteText(at, piece, field.upper_case);
+            },
+            [&] { Spill(out); });
+      } else {
+        AppendWritten(out, EscapedBound(Record::ValueBytes(field)), [&](char* at) {
+          return WriteValue(field, at);
+        });
+        Spill(out);
+      }
+    }
+    out += '\n';
+  }
+
   // The most a record's line can take: every value at its most escaped, a
   // tab after each field but the last, and the newline.
   static std::size_t LineBound(const Record& record) {
     return EscapedBound(record.value_bytes()) + record.fields().size();
+  }
+
+  static char* WriteText(char* out, std::string_view text, bool upper_case) {
+    const auto escape = [](char* at, std::string_view piece) {
+      return WriteEscaped(at, piece, EscapeFor::Tsv);
+    };
+    return upper_case ? WriteUpperCase(out, text, escape) : escape(out, text);
   }
 
   static char* WriteValue(const Field& field, char* out) {
@@ -48,7 +83,7 @@ class TsvFormat final : public OutputFormat {
       case FieldKind::Null: return out;
       case FieldKind::Text:
         return field.plain ? WritePlain(out, field.text)
-                           : WriteEscaped(out, field.text, EscapeFor::Tsv);
+                           : WriteText(out, field.text, field.upper_case);
       case FieldKind::Number: return WritePlain(out, field.text);  // digits and a sign only
       case FieldKind::Bool: return WritePlain(out, field.flag ? "true" : "false");
       case FieldKind::List: {

@@ -26,9 +26,10 @@ enum class FieldKind { Null, Text, Number, Bool, List, Trace };
 struct Field {
   std::string_view name;
   FieldKind kind = FieldKind::Null;
-  bool flag = false;      // Bool
-  bool plain = false;     // Text that no format needs to escape (AddPlainText)
-  std::string_view text;  // Text, and Number written in decimal
+  bool flag = false;        // Bool
+  bool plain = false;       // Text that no format needs to escape (AddPlainText)
+  bool upper_case = false;  // Text to be written with its ASCII letters capital
+  std::string_view text;    // Text, and Number written in decimal
   const std::vector<const char*>* list = nullptr;  // List
   const std::vector<TraceStep>* trace = nullptr;   // Trace
 };
@@ -50,6 +51,13 @@ class Record {
   void AddNull(std::string_view name) { Add(name, FieldKind::Null); }
   void AddText(std::string_view name, std::string_view text) {
     Add(name, FieldKind::Text, text.size()).text = text;
+  }
+  // Text written with its ASCII letters made capital (the window's host,
+  // which the reading keeps as written).
+  void AddUpperCaseText(std::string_view name, std::string_view text) {
+    Field& field = Add(name, FieldKind::Text, text.size());
+    field.text = text;
+    field.upper_case = true;
   }
   // Text the program composes itself from printable ASCII other than quote
   // and backslash (an address notation, a kind name, a fixed note), which
@@ -110,6 +118,28 @@ class Record {
   static constexpr std::size_t kItemPunctuation = 2;  // ", "
   static constexpr std::size_t kStepPunctuation = 4;  // ": " and "; "
   std::size_t value_bytes() const { return value_bytes_; }
+  // The same count for one field.
+  static std::size_t ValueBytes(const Field& field) {
+    switch (field.kind) {
+      case FieldKind::Null: return 0;
+      case FieldKind::Text:
+      case FieldKind::Number: return field.text.size();
+      case FieldKind::Bool: return std::string_view("false").size();
+      case FieldKind::List: {
+        std::size_t bytes = 0;
+        for (const char* item : *field.list) bytes += std::strlen(item) + kItemPunctuation;
+        return bytes;
+      }
+      case FieldKind::Trace: {
+        std::size_t bytes = 0;
+        for (const TraceStep& step : *field.trace) {
+          bytes += step.step.size() + step.text.size() + kStepPunctuation;
+        }
+        return bytes;
+      }
+    }
+    return 0;
+  }
   std::size_t name_bytes() const { return name_bytes_; }
   const Field* Find(std::string_view name) const {
     for (const Field& field : fields()) {

@@ -69,6 +69,11 @@ class Runner {
     url_options_.resolver = options.resolve ? &SystemResolver() : nullptr;
     record_options_.defang = options.defang;
     record_options_.trace = options.trace;
+    // A long line goes out while it is written; once the output is gone,
+    // the rest of the line is dropped.
+    format_->SetSpill([this](Text& out) {
+      if (!sink_.Flush(false)) out.clear();
+    });
   }
 
   int Run() {

@@ -8,6 +8,7 @@
 // they wrote: a record is written with one allocation check, not one per
 // piece. The Append forms do that for a single text.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -84,6 +85,13 @@ inline char* WriteEscaped(char* out, std::string_view text, EscapeFor target) {
 }
 void AppendEscaped(Text& out, std::string_view text, EscapeFor target);
 
+// The inside of a JSON string literal, without its quotes.
+inline char* WriteJsonContent(char* out, std::string_view text) {
+  const std::size_t plain = FindUnplainByte(text, 0, '"', '\\');
+  out = WritePlain(out, text.substr(0, plain));
+  return plain < text.size() ? WriteJsonEscapes(out, text.substr(plain)) : out;
+}
+
 // Makes room for `bound` more bytes at the end of `out` and hands `write`
 // the place to write them; `out` ends where `write` says it stopped.
 template <typename Writer>
@@ -95,6 +103,54 @@ void AppendWritten(Text& out, std::size_t bound, const Writer& write) {
   // is a fault to stop at, never to carry on with.
   if (end > out.data() + out.size()) std::abort();
   out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+}  // namespace morvik
+
+namespace morvik {
+
+// `write(out, piece)` for `text` with its ASCII letters made capital, a
+// small piece at a time.
+template <typename Writer>
+char* WriteUpperCase(char* out, std::string_view text, const Writer& write) {
+  char buffer[4096];
+  while (!text.empty()) {
+    const std::size_t size = std::min(text.size(), sizeof buffer);
+    for (std::size_t i = 0; i < size; ++i) {
+      const char c = text[i];
+      buffer[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+    }
+    out = write(out, std::string_view(buffer, size));
+    text.remove_prefix(size);
+  }
+  return out;
+}
+
+// Long texts are written a piece at a time, so that the room made for their
+// escapes stays small whatever the length of the text.
+inline constexpr std::size_t kPieceBytes = std::size_t{16} * 1024;
+
+// Appends `text` as `write(at, piece)` writes it, at most `bound(size)`
+// bytes for a piece of `size` bytes, in pieces of about kPieceBytes that
+// never split a UTF-8 sequence; `between()` runs after each piece (to hand
+// the output on).
+template <typename Writer, typename Bound, typename Between>
+void AppendInPieces(Text& out, std::string_view text, const Bound& bound, const Writer& write,
+                    const Between& between) {
+  while (!text.empty()) {
+    std::size_t size = std::min(text.size(), kPieceBytes);
+    // A sequence has at most three continuation bytes; more in a row are
+    // not UTF-8 and are escaped one by one wherever the cut falls.
+    for (int back = 0; back < 3 && size < text.size() && size > 1 &&
+                       (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80;
+         ++back) {
+      --size;
+    }
+    const std::string_view piece = text.substr(0, size);
+    AppendWritten(out, bound(size), [&](char* at) { return write(at, piece); });
+    text.remove_prefix(size);
+    between();
+  }
 }
 
 }  // namespace morvik

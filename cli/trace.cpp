@@ -21,8 +21,8 @@ constexpr std::size_t kShownTextBytes = 4096;
 
 class Trace {
  public:
-  void Record(Text step, const Text& text) {
-    Text shown = TextSlice(text, 1, static_cast<std::int64_t>(kShownTextBytes));
+  void Record(Text step, std::string_view text) {
+    Text shown(text.substr(0, kShownTextBytes));
     if (text.size() > kShownTextBytes) {
       shown += " ... (" + std::to_string(text.size() - kShownTextBytes) + " more bytes)";
     }
@@ -35,10 +35,13 @@ class Trace {
 };
 
 // The text after the first `marker`; unchanged (and no step) without one.
-Text CutAfter(Trace& trace, const Text& text, const Text& marker, const char* step) {
-  const Position found = FindText(1, text, marker);
-  if (found == 0) return text;
-  Text rest = TextSlice(text, found + TextLength(marker), TextLength(text));
+// Cutting only moves the start, so the text is not copied: a long line is
+// held once until escapes are decoded.
+std::string_view CutAfter(Trace& trace, std::string_view text, std::string_view marker,
+                          const char* step) {
+  const std::size_t found = text.find(marker);
+  if (found == std::string_view::npos) return text;
+  const std::string_view rest = text.substr(found + marker.size());
   trace.Record(step, rest);
   return rest;
 }
@@ -74,30 +77,33 @@ Text DecodeEscapes(Trace& trace, Text text) {
   return text;
 }
 
-Text RewriteNumericHost(Trace& trace, const Text& text) {
-  const Position host_end = FindAnyOf(1, text, "/\\");
-  if (host_end == 0) return text;
-  const Text host = TextSlice(text, 1, host_end - 1);
-  if (host.find_first_not_of("0123456789") != Text::npos) return text;
+void RewriteNumericHost(Trace& trace, std::string_view text) {
+  const std::size_t host_end = text.find_first_of("/\\");
+  if (host_end == std::string_view::npos) return;
+  const Text host(text.substr(0, host_end));
+  if (host.find_first_not_of("0123456789") != Text::npos) return;
   const CorrectionRecorder recorder;
-  Text rewritten = DecimalToDotted(host) + TextSlice(text, host_end, TextLength(text));
+  Text rewritten = DecimalToDotted(host);
+  rewritten += text.substr(host_end);
   trace.Record(recorder.corrected_text()
                    ? "numeric host rewritten (over range; decimal field corrected to " +
                          *recorder.corrected_text() + ")"
                    : "numeric host rewritten",
                rewritten);
-  return rewritten;
 }
 
 }  // namespace
 
-std::vector<TraceStep> TraceWindowDecoding(const Text& url) {
+std::vector<TraceStep> TraceWindowDecoding(std::string_view url) {
   Trace trace;
-  Text text = CutAfter(trace, url, "://", "scheme removed");
+  std::string_view text = CutAfter(trace, url, "://", "scheme removed");
   text = CutAfter(trace, text, ":\\\\", "backslash scheme removed");
   text = CutAfter(trace, text, "@", "user information removed");
-  text = DecodeEscapes(trace, std::move(text));
-  RewriteNumericHost(trace, text);
+  if (text.find('%') == std::string_view::npos) {
+    RewriteNumericHost(trace, text);
+  } else {
+    RewriteNumericHost(trace, DecodeEscapes(trace, Text(text)));
+  }
   return trace.Take();
 }
 

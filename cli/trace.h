@@ -2,6 +2,7 @@
 // The window's URL decoding one step at a time, for --trace: every step that
 // changed the text, with the text after it.
 
+#include <string_view>
 #include <vector>
 
 #include "support/text.h"
@@ -14,6 +15,6 @@ struct TraceStep {
 };
 
 // The last step's text is what DecodeUrl returns (unless shortened).
-std::vector<TraceStep> TraceWindowDecoding(const Text& url);
+std::vector<TraceStep> TraceWindowDecoding(std::string_view url);
 
 }  // namespace morvik

@@ -34,7 +34,11 @@ class UrlRecordWriter {
 
   void Window(const WindowReading& window) {
     Url("window_host_text", window.host_text);
-    Host("window_host", &window.host);
+    if (options_.defang) {
+      record_.AddOwnedText("window_host", DefangHost(window.UpperCaseHost()));
+    } else {
+      record_.AddUpperCaseText("window_host", window.host());
+    }
     const bool has_address = window.dotted.has_value();
     Host("window_dotted", has_address ? &*window.dotted : nullptr);
     record_.AddOptionalPlainText("window_decimal", has_address ? &window.decimal : nullptr);
@@ -94,7 +98,7 @@ class UrlRecordWriter {
       record_.AddPlainText("window_note", "look-up failed or gave 0.0.0.0");
     } else if (window.looked_up) {
       record_.AddPlainText("window_note", "looked up");
-    } else if (!has_address && window.host.empty()) {
+    } else if (!has_address && window.host().empty()) {
       record_.AddPlainText("window_note", "no host");
     } else if (!has_address) {
       record_.AddPlainText("window_note", "a name; looked up only with --resolve");

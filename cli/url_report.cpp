@@ -9,17 +9,21 @@ UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options) 
   if (options.refang) refanged = Refang(input);
   const std::string_view url = refanged ? std::string_view(*refanged) : input;
   // The readings are built in place; they hold their own texts, so `url`
-  // may point into `refanged` until the report takes it over.
+  // may point into `refanged` until the report takes it over. The trace
+  // keeps short texts only, and comes first: the copies it makes of a long
+  // line are gone before the readings make theirs. So does the browser's
+  // reading, whose copies are gone before the window's are made.
   UrlReport report{
       .input = input,
       .refanged = std::nullopt,
-      .window = ReadAsWindow(url, options.resolver),
-      .browser = ReadAsBrowser(url),
+      .window = {},
+      .browser = {},
       .comparison = {},
-      .trace = {},
+      .trace = options.trace ? TraceWindowDecoding(url) : std::vector<TraceStep>{},
   };
+  report.browser = ReadAsBrowser(url);
+  report.window = ReadAsWindow(url, options.resolver);
   report.comparison = CompareReadings(url, report.window, report.browser, options.resolver);
-  if (options.trace) report.trace = TraceWindowDecoding(Text(url));
   report.refanged = std::move(refanged);
   return report;
 }

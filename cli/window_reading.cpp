@@ -64,18 +64,35 @@ std::size_t HostLength(std::string_view text) {
 // Dotted text has exactly three dots, and the cut host holds no blank that
 // IsDottedAddress would trim first; counting them spares most names the full
 // test.
-bool HasThreeDots(const Text& host) { return std::count(host.begin(), host.end(), '.') == 3; }
+bool HasThreeDots(std::string_view host) { return std::count(host.begin(), host.end(), '.') == 3; }
+
+std::size_t HostStart(std::string_view host_text) {
+  std::size_t start = 0;
+  while (start < host_text.size() && host_text[start] == ' ') ++start;
+  return start;
+}
 
 }  // namespace
 
-Text CutWindowHost(std::string_view host_text) {
-  std::size_t start = 0;
-  while (start < host_text.size() && host_text[start] == ' ') ++start;
-  Text host(HostLength(host_text.substr(start)), '\0');
-  for (std::size_t i = 0; i < host.size(); ++i) {
-    host[i] = kHostCharacter[static_cast<unsigned char>(host_text[start + i])];
+void UpperCaseHostCharacters(std::string_view from, char* to) {
+  for (std::size_t i = 0; i < from.size(); ++i) {
+    const char upper = kHostCharacter[static_cast<unsigned char>(from[i])];
+    to[i] = upper != 0 ? upper : from[i];
   }
+}
+
+Text CutWindowHost(std::string_view host_text) {
+  const std::size_t start = HostStart(host_text);
+  const std::string_view cut = host_text.substr(start, HostLength(host_text.substr(start)));
+  Text host(cut.size(), '\0');
+  UpperCaseHostCharacters(cut, host.data());
   return host;
+}
+
+Text WindowReading::UpperCaseHost() const {
+  Text upper(host_length, '\0');
+  UpperCaseHostCharacters(host(), upper.data());
+  return upper;
 }
 
 WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver) {
@@ -85,10 +102,15 @@ WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver) {
     reading.host_text = DecodeUrl(url);
     reading.over_range_correction = recorder.corrected_text();
   }
-  reading.host = CutWindowHost(reading.host_text);
-  std::optional<std::uint32_t> address = PlainDottedValue(reading.host);
-  if (address || (HasThreeDots(reading.host) && IsDottedAddress(reading.host))) {
-    reading.dotted = reading.host;
+  reading.host_start = HostStart(reading.host_text);
+  reading.host_length = HostLength(std::string_view(reading.host_text).substr(reading.host_start));
+  // Digits and dots only: the same in either case.
+  std::optional<std::uint32_t> address = PlainDottedValue(reading.host());
+  if (address) {
+    reading.dotted = Text(reading.host());
+  } else if (Text upper;
+             HasThreeDots(reading.host()) && IsDottedAddress(upper = reading.UpperCaseHost())) {
+    reading.dotted = std::move(upper);
   } else if (resolver != nullptr) {
     reading.dotted = HostToDotted(reading.host_text, *resolver);
     reading.looked_up = true;

@@ -17,7 +17,15 @@ namespace morvik {
 
 struct WindowReading {
   Text host_text;  // DecodeUrl: what the host field shows
-  Text host;       // the host as Resolve cuts it: upper case, up to the first non-host character
+  // The host as Resolve cuts it, up to the first non-host character; Resolve
+  // upper-cases it (UpperCaseHost). Kept as a place in `host_text`, so that
+  // a long host is not held twice.
+  std::string_view host() const {
+    return std::string_view(host_text).substr(host_start, host_length);
+  }
+  Text UpperCaseHost() const;
+  std::size_t host_start = 0;
+  std::size_t host_length = 0;
   std::optional<Text> dotted;  // the address field; absent for a name that was not looked up
   Text decimal;                // DottedToDecimal(dotted)
   Text hex;                    // DottedToHex(dotted)
@@ -31,6 +39,9 @@ struct WindowReading {
 // `resolver` null: no name is looked up. Otherwise the address is exactly
 // what Resolve would show (HostToDotted through that resolver).
 WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver);
+
+// Each ASCII letter made capital, as Resolve does with the host.
+void UpperCaseHostCharacters(std::string_view from, char* to);
 
 // The host at the start of a host field's text, cut as Resolve cuts it:
 // blanks skipped, letters upper-cased, ended by any character other than a

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/convert.h"
+#include "cli/text_escape.h"
 #include "cli/url_record.h"
 
 namespace morvik {
@@ -120,6 +123,47 @@ TEST(OutputFormatTest, LinesFitWhenEveryByteTakesTheLongestEscape) {
                       "\",\"text\":\"",
                       json_controls,
                       "\"},{\"step\":\"\",\"text\":\"\"}]}\n"}));
+  }
+}
+
+// A line longer than the room made at once is written piece by piece and
+// handed on while it is written; it must come out as if written whole, with
+// no UTF-8 sequence split between pieces.
+TEST(OutputFormatTest, LongLinesComeOutWholeThroughTheSpill) {
+  std::string text;
+  while (text.size() < 200 * 1024) text += "a\xC3\xBC\xE2\x82\xAC\xF0\x9D\x84\x9E\x01\xFF\\\"b";
+  const std::string host("www.example\0x.test", 18);
+  Record record;
+  record.AddText("url", text);
+  record.AddUpperCaseText("host", host);
+  record.AddNumber("line", 1);
+
+  std::string tsv_expected;
+  AppendEscaped(tsv_expected, text, EscapeFor::Tsv);
+  tsv_expected += "\tWWW.EXAMPLE\\x00X.TEST\t1\n";
+  std::string json_expected = "{\"url\":";
+  AppendJsonString(json_expected, text);
+  json_expected += ",\"host\":\"WWW.EXAMPLE\\u0000X.TEST\",\"line\":1}\n";
+
+  for (const auto& [format, expected] : {std::pair{MakeTsvFormat(), tsv_expected},
+                                         std::pair{MakeJsonLinesFormat(), json_expected}}) {
+    std::string handed_on;
+    std::size_t largest = 0;
+    format->SetSpill([&](std::string& out) {
+      largest = std::max(largest, out.size());
+      handed_on += out;
+      out.clear();
+    });
+    std::string out;
+    format->Write(record, out);
+    const std::string written = handed_on + out;
+    const auto differ =
+        std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(written == expected)
+        << "first difference at byte " << (differ.first - written.begin()) << " of "
+        << written.size() << ": ..." << written.substr(differ.first - written.begin(), 40);
+    EXPECT_GT(handed_on.size(), 0u);
+    EXPECT_LT(largest, std::size_t{256} * 1024);
   }
 }
 

@@ -54,7 +54,7 @@ TEST_P(WindowReadingTest, ReadsAsTheWindowDoes) {
   const WindowCase& test = GetParam();
   const WindowReading reading = ReadAsWindow(test.url, nullptr);
   EXPECT_EQ(reading.host_text, DecodeUrl(test.url));
-  EXPECT_EQ(reading.host, test.host);
+  EXPECT_EQ(reading.UpperCaseHost(), test.host);
   EXPECT_FALSE(reading.looked_up);
   if (test.dotted == nullptr) {
     EXPECT_FALSE(reading.dotted.has_value());
