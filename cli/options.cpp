@@ -45,7 +45,7 @@ class Parser {
     for (next_ = 0; next_ < arguments_.size();) {
       const Text& argument = arguments_[next_++];
       if (options_ended || argument.size() < 2 || argument[0] != '-') {
-        AddOperand(argument);
+        AddOperand(argument, options_ended);
         continue;
       }
       if (argument == "--") {
@@ -68,8 +68,10 @@ class Parser {
   }
 
  private:
-  void AddOperand(const Text& argument) {
-    if (argument == "convert" && options_.command == Command::Analyse &&
+  // "convert" names the command only before the first operand and before
+  // "--", which ends options and commands alike.
+  void AddOperand(const Text& argument, bool options_ended) {
+    if (argument == "convert" && !options_ended && options_.command == Command::Analyse &&
         options_.operands.empty()) {
       options_.command = Command::Convert;
       return;
@@ -149,8 +151,9 @@ Text UsageText() {
       "\n"
       "Shows where each URL points: the host and address as the Morvik window reads\n"
       "them, the host a web browser would go to, and whether the two agree.\n"
-      "URLs come from the arguments, else from the --input files, else from\n"
-      "standard input, one per line (LF or CRLF). Empty lines are skipped.\n"
+      "URLs come from the arguments and then from the --input files, one per line\n"
+      "(LF or CRLF); from standard input when neither is given. Empty lines are\n"
+      "skipped. \"--\" ends the options and the command: what follows is a URL.\n"
       "\n"
       "convert shows an address given as dotted text (192.168.1.1), one decimal\n"
       "number (3232235777) or eight hex digits (C0A80101, 0xC0A80101) in all three\n"
@@ -187,7 +190,8 @@ Text UsageText() {
   usage +=
       "\n\n"
       "Exit status: 0 when all input was read (also when the reader of the output\n"
-      "went away), 1 when an input could not be read, 2 on a usage error.\n";
+      "went away); 1 when an input file could not be read, after reading all the\n"
+      "others; 2 on a usage error, before reading anything.\n";
   return usage;
 }
 

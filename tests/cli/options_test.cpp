@@ -61,6 +61,10 @@ TEST(OptionsTest, SortsArgumentsIntoTheirPlaces) {
   const Options convert = *ParseOptions({"--tsv", "convert", "convert"}).options;
   EXPECT_EQ(convert.command, Command::Convert);
   EXPECT_EQ(convert.operands, (std::vector<std::string>{"convert"}));
+  // "--" ends the command too: "convert" after it is a URL.
+  const Options ended = *ParseOptions({"--", "convert", "1.2.3.4"}).options;
+  EXPECT_EQ(ended.command, Command::Analyse);
+  EXPECT_EQ(ended.operands, (std::vector<std::string>{"convert", "1.2.3.4"}));
 
   EXPECT_FALSE(ParseOptions({"--bogus", "--help"}).options.has_value());
   EXPECT_EQ(ParseOptions({"--help", "--bogus"}).options->command, Command::Help);

@@ -143,10 +143,13 @@ TEST_F(ProgramTest, ReadsStandardInputWithEitherLineEnd) {
 TEST_F(ProgramTest, ReadsInputFilesAndGoesOnPastOneItCannotRead) {
   WriteFile(Path("first.txt"), "http://a.test/\n");
   WriteFile(Path("second.txt"), "http://b.test/\n");
-  const Outcome run = Cli("--input " + Quote(Path("first.txt")) + " -i " +
+  // Arguments first, then the files in their order; a file that cannot be
+  // read makes the status 1, and the rest is still read.
+  const Outcome run = Cli("--input " + Quote(Path("first.txt")) + " http://arg.test/ -i " +
                           Quote(Path("missing.txt")) + " --input=" + Quote(Path("second.txt")));
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(Column(run.out, "browser_host"), (std::vector<std::string>{"a.test", "b.test"}));
+  EXPECT_EQ(Column(run.out, "browser_host"),
+            (std::vector<std::string>{"arg.test", "a.test", "b.test"}));
   EXPECT_EQ(run.err,
             "morvik-cli: cannot read '" + Path("missing.txt") + "': No such file or directory\n");
 }
