@@ -126,7 +126,10 @@ void ReadFileHost(BrowserReading& reading, std::string_view rest) {
   if (rest.size() < 2 || !IsSlash(rest[0]) || !IsSlash(rest[1])) return;
   reading.slashes = Text(rest.substr(0, 2));
   rest.remove_prefix(2);
-  const std::string_view host = rest.substr(0, AuthorityEnd(rest));
+  const std::size_t end = AuthorityEnd(rest);
+  const std::string_view host = rest.substr(0, end);
+  reading.authority_end = end == rest.size() ? '\0' : rest[end];
+  reading.at_sign_after_authority = rest.find('@', host.size()) != kNone;
   const bool drive_letter =
       host.size() == 2 && IsAsciiAlpha(host[0]) && (host[1] == ':' || host[1] == '|');
   if (host.empty() || drive_letter) return;

@@ -11,6 +11,7 @@ namespace {
 // differently. Several can apply to one URL.
 constexpr const char* kNoScheme = "no scheme";
 constexpr const char* kBackslash = "backslash";
+constexpr const char* kLaterSchemeMarker = "later :// or :\\\\";
 constexpr const char* kSlashesAfterScheme = "slashes after scheme";
 constexpr const char* kFirstVsLastAt = "first @ vs last @";
 constexpr const char* kAtAfterHost = "@ in path or query";
@@ -50,15 +51,22 @@ constexpr LookAlike kLookAlikes[] = {LookAlike::NotChecked,
 struct WindowCuts {
   bool scheme = false;
   bool user_information = false;
+  // A cut at a marker other than the one right after the scheme: a ":\\"
+  // after the "://", or a marker further on in the URL.
+  bool later_marker = false;
 };
 
 WindowCuts FindWindowCuts(std::string_view url) {
   WindowCuts cuts;
+  const std::size_t scheme_colon = url.find(':');
+  std::size_t offset = 0;
   for (const std::string_view marker : {std::string_view("://"), std::string_view(":\\\\")}) {
     const std::size_t found = url.find(marker);
     if (found == std::string_view::npos) continue;
+    cuts.later_marker = cuts.later_marker || cuts.scheme || offset + found != scheme_colon;
     cuts.scheme = true;
     url.remove_prefix(found + marker.size());
+    offset += found + marker.size();
   }
   cuts.user_information = url.find('@') != std::string_view::npos;
   return cuts;
@@ -150,6 +158,9 @@ void AddSchemeAndAuthorityReasons(ReasonList& reasons, std::string_view url,
     reasons.Add(!window_form && browser.slashes.find('\\') != Text::npos, kBackslash);
     reasons.Add(!window_form && browser.slashes.find('\\') == Text::npos, kSlashesAfterScheme);
   }
+  // The window cut at a "://" or ":\\" further on in the URL, where a
+  // browser's host was long over.
+  reasons.Add(!browser.scheme_assumed && cuts.later_marker, kLaterSchemeMarker);
   reasons.Add(browser.at_signs_in_authority >= 2, kFirstVsLastAt);
   if (browser.at_signs_in_authority == 0 && browser.at_sign_after_authority &&
       cuts.user_information) {
@@ -216,25 +227,12 @@ const std::vector<const char*>& AllDisagreementReasons() {
   static const std::vector<const char*> all = [] {
     ReasonList list;  // "idna" is both a failure and a feature: listed once
     for (const BrowserFailure failure : kFailures) list.Add(true, BrowserFailureName(failure));
-    for (const char* reason : {kNoScheme,
-                               kBackslash,
-                               kSlashesAfterScheme,
-                               kFirstVsLastAt,
-                               kAtAfterHost,
-                               kTabOrNewline,
-                               kPercentEncodedDot,
-                               kNestedEscape,
-                               kHexPart,
-                               kOctalPart,
-                               kShorthandAddress,
-                               kDecimalHost,
-                               kTrailingDot,
-                               kNameReadAsAddress,
-                               kHostCutShort,
-                               kIdna,
-                               kIpv6Literal,
-                               kFileUrl,
-                               kOther}) {
+    for (const char* reason :
+         {kNoScheme,      kBackslash,   kLaterSchemeMarker, kSlashesAfterScheme,
+          kFirstVsLastAt, kAtAfterHost, kTabOrNewline,      kPercentEncodedDot,
+          kNestedEscape,  kHexPart,     kOctalPart,         kShorthandAddress,
+          kDecimalHost,   kTrailingDot, kNameReadAsAddress, kHostCutShort,
+          kIdna,          kIpv6Literal, kFileUrl,           kOther}) {
       list.Add(true, reason);
     }
     for (const LookAlike rule : kLookAlikes) list.Add(true, LookAlikeName(rule));

@@ -32,6 +32,8 @@ const CompareCase kCompareCases[] = {
     {"http://good.test?x@evil.test", {"@ in path or query"}},
     {"http://good.test\\@evil.test/", {"backslash"}},
     {"http:/\\evil.test/", {"backslash"}},
+    {"http://x.com/p:\\\\evil.com/", {"later :// or :\\\\"}},
+    {"http:\\\\x.com/a://evil.com/", {"later :// or :\\\\"}},
     {"http:///evil.test", {"slashes after scheme"}},
     {"http:evil.test/", {"slashes after scheme"}},
     {"evil.test/?next=http://good.test/", {"no scheme"}},
