@@ -70,16 +70,49 @@ IdnaResult Convert(IdnFunction convert, const char* function_name, const Text& u
   return {true, Narrow(target), {}};
 }
 
+bool IsAscii(const Text& text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+Text AsciiLowerCase(Text text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  }
+  return text;
+}
+
 }  // namespace
 
 IdnaResult FallbackDomainToAscii(const Text& utf8_domain) {
+  // A name of ASCII characters comes here only for its "xn--" labels, which
+  // browsers keep as written (lower-cased) in the ASCII form, whether or not
+  // they decode. (Decoded labels are not checked again here, as ICU does.)
+  if (IsAscii(utf8_domain)) return {true, AsciiLowerCase(utf8_domain), {}};
   static const IdnFunction convert = LookUp("IdnToAscii");
   return Convert(convert, "IdnToAscii", utf8_domain);
 }
 
 IdnaResult FallbackDomainToUnicode(const Text& ascii_domain) {
   static const IdnFunction convert = LookUp("IdnToUnicode");
-  return Convert(convert, "IdnToUnicode", ascii_domain);
+  IdnaResult whole = Convert(convert, "IdnToUnicode", ascii_domain);
+  if (whole.ok || convert == nullptr) return whole;
+  // Label by label, each that does not decode kept in ASCII.
+  Text unicode;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t dot = ascii_domain.find('.', start);
+    const Text label = ascii_domain.substr(start, dot - start);
+    const IdnaResult decoded =
+        label.empty() ? IdnaResult{} : Convert(convert, "IdnToUnicode", label);
+    unicode += decoded.ok ? decoded.text : label;
+    if (dot == Text::npos) break;
+    unicode += '.';
+    start = dot + 1;
+  }
+  return {true, std::move(unicode), {}};
 }
 
 }  // namespace morvik

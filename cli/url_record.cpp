@@ -60,8 +60,7 @@ class UrlRecordWriter {
                                 : &host.display,
          address);
     if (domain) {
-      record_.AddPlainText(
-          "lookalike", host.lookalike == LookAlike::None ? "none" : LookAlikeName(host.lookalike));
+      record_.AddPlainText("lookalike", LookAlikeField(host.lookalike));
     } else {
       record_.AddNull("lookalike");
     }
@@ -105,6 +104,13 @@ class UrlRecordWriter {
     } else {
       record_.AddNull("window_note");
     }
+  }
+
+  // The verdict on a name: "none", "not checked" or the rule that fired.
+  static const char* LookAlikeField(LookAlike rule) {
+    if (rule == LookAlike::None) return "none";
+    if (rule == LookAlike::NotChecked) return "not checked";
+    return LookAlikeName(rule);
   }
 
   static const char* KindName(BrowserHostKind kind) {
