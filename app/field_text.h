@@ -8,8 +8,8 @@
 
 namespace morvik {
 
-// The whole text, however long (a pasted URL may run to tens of kilobytes);
-// "" for a control that does not exist.
+// The whole text, however long (a pasted URL may run to megabytes) and
+// whatever length the control reports; "" for a control that does not exist.
 Text ReadFieldText(HWND dialog, int control_id);
 
 // The control takes the text as NUL-terminated: a NUL inside it ends what

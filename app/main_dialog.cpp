@@ -28,6 +28,11 @@ HWND CreateMainDialog(HWND owner) {
   for (const ControlLayout& layout : kMainDialogControls)
     CreateControl(MainDialog, layout, dialog_font);
   AssignControlColours(MainDialog, IDC_HOST, kHostBackground);
+  // The edit control's default limit (30,000 or 32,767 characters) would cut
+  // a long pasted or typed URL without a word, and a decoy user part longer
+  // than that would push the real host out of the box. Zero asks for the
+  // control's own maximum.
+  SendDlgItemMessageA(MainDialog, IDC_URL, EM_SETLIMITTEXT, 0, 0);
   return MainDialog;
 }
 

@@ -11,8 +11,9 @@ namespace morvik {
 extern HWND MainDialog;
 
 // Builds the main dialog hidden, with the given owner: the empty dialog from
-// its template, then its thirteen controls in the dialog's font and the host
-// field's colours; sets MainDialog and installs the field-correction seam.
+// its template, then its thirteen controls in the dialog's font, the host
+// field's colours and no text limit on the URL box; sets MainDialog and
+// installs the field-correction seam.
 // Returns MainDialog (null when the dialog cannot be created). The window is
 // not yet attached to any callback and not yet shown.
 HWND CreateMainDialog(HWND owner);

@@ -4,6 +4,7 @@
 #include "app/control_ids.h"
 #include "app/dialog_procedure.h"
 #include "app/field_text.h"
+#include "app/window_field_correction.h"
 #include "ipv4/host.h"
 #include "ipv4/notation.h"
 #include "url/decode_url.h"
@@ -22,6 +23,15 @@ constexpr int kHexField = 3;
 // so the host field follows the URL live.
 void UrlAction(HWND dialog) {
   WriteFieldText(dialog, IDC_HOST, DecodeUrl(ReadFieldText(dialog, IDC_URL)));
+}
+
+// The URL box getting the focus decodes it too, but the correction of an
+// over-range host must not take the focus straight back out of the box, or
+// the user could never return to it to mend the URL. Typing an over-range
+// host still moves the focus to IDC_DECIMAL.
+void UrlFocusAction(HWND dialog) {
+  const FocusKept kept;
+  UrlAction(dialog);
 }
 
 // Takes the host shown in the host field (not the URL), which may mean a
@@ -83,6 +93,7 @@ struct Route {
 // The first route that matches runs; a notification that matches none (the
 // host field, the labels, IDOK from Enter, other codes) does nothing.
 constexpr Route kRoutes[] = {
+    {IDC_URL, EN_SETFOCUS, kAlways, UrlFocusAction},
     {IDC_URL, kAnyCode, kAlways, UrlAction},
     {IDC_RESOLVE, BN_CLICKED, kAlways, ResolveAction},
     {IDC_RESOLVE, kAcceleratorCode, kAlways, ResolveAction},

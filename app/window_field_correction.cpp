@@ -9,6 +9,8 @@
 namespace morvik {
 namespace {
 
+int focus_kept = 0;  // how many FocusKept scopes are open
+
 class WindowFieldCorrection final : public FieldCorrection {
  public:
   void SetText(AddressField field, const Text& text) override {
@@ -20,7 +22,9 @@ class WindowFieldCorrection final : public FieldCorrection {
                  static_cast<WPARAM>(position),
                  static_cast<LPARAM>(position));
   }
-  void Focus(AddressField field) override { SetFocus(FieldWindow(field)); }
+  void Focus(AddressField field) override {
+    if (focus_kept == 0) SetFocus(FieldWindow(field));
+  }
 
  private:
   static HWND FieldWindow(AddressField field) {
@@ -34,5 +38,8 @@ void InstallWindowFieldCorrection() {
   static WindowFieldCorrection correction;
   InstallFieldCorrection(&correction);
 }
+
+FocusKept::FocusKept() { ++focus_kept; }
+FocusKept::~FocusKept() { --focus_kept; }
 
 }  // namespace morvik

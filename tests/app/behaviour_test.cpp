@@ -201,12 +201,15 @@ struct Keystroke {
 };
 
 // One keystroke in an address field writes each other field once and its own
-// field not at all. An over-range decimal is the exception: both of the
-// edit's conversions correct the field, and each correction runs the edit
-// once more, nested, which writes the other two fields again.
+// field not at all. An over-range decimal and a ninth hexadecimal character
+// are the exceptions: both of the edit's conversions correct the field, and
+// each correction runs the edit once more, nested, which writes the other
+// two fields again.
 const Keystroke kKeystrokes[] = {
     {"decimal", IDC_DECIMAL, "16777216", '7', 1, 0, 1},
     {"hexadecimal", IDC_HEX, "0A00000", '5', 1, 1, 0},
+    // Both conversions of the hexadecimal edit cut a ninth character too.
+    {"ninth hexadecimal character", IDC_HEX, "C0A80101", 'F', 3, 3, 2},
     {"decimal over range", IDC_DECIMAL, "429496729", '6', 3, 2, 3},
 };
 
@@ -268,6 +271,56 @@ TEST_F(BehaviourTest, OverRangeHostInTheUrlCorrectsAndFocusesTheDecimalField) {
   ExpectAddress("255.255.255.255", "4294967295", "FFFFFFFF");
 }
 
+struct WayIn {
+  const char* name;
+  void (*enter)(DialogDriver& window);
+};
+
+void PressWithShift(DialogDriver& window, UINT virtual_key) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  window.Press(virtual_key);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+const WayIn kWaysIntoTheUrlBox[] = {
+    {"click", [](DialogDriver& window) { window.Focus(IDC_URL); }},
+    {"Tab",
+     [](DialogDriver& window) {
+       window.Focus(IDCANCEL);
+       window.Press(VK_TAB);
+     }},
+    {"Shift+Tab",
+     [](DialogDriver& window) {
+       window.Focus(IDC_HOST);
+       PressWithShift(window, VK_TAB);
+     }},
+};
+
+// Getting into the URL box decodes its over-range host once more, which
+// corrects IDC_DECIMAL again but leaves the focus in the box, so that the
+// next keystroke can mend the URL.
+TEST_F(BehaviourTest, AnOverRangeHostDoesNotKeepTheFocusOutOfTheUrlBox) {
+  for (const WayIn& way : kWaysIntoTheUrlBox) {
+    SCOPED_TRACE(way.name);
+    SetText(IDC_URL, "http://x@4294967296/");
+    ASSERT_EQ(FocusedControlId(), IDC_DECIMAL);
+    Replace(IDC_DECIMAL, "7");
+    way.enter(*this);
+    EXPECT_EQ(FocusedControlId(), IDC_URL);
+    ExpectAddress("255.255.255.255", "4294967295", "FFFFFFFF");
+    EXPECT_EQ(Selection(IDC_DECIMAL), std::make_pair(DWORD{10}, DWORD{10}));
+    SendMessageA(Control(IDC_URL), EM_SETSEL, 9, 19);
+    Type("1");
+    EXPECT_EQ(Text(IDC_URL), "http://x@1/");
+    EXPECT_EQ(Text(IDC_HOST), "0.0.0.1/");
+    EXPECT_EQ(FocusedControlId(), IDC_URL);
+  }
+}
+
 TEST_F(BehaviourTest, EnterInAFieldDoesNothing) {
   Focus(IDC_DECIMAL);
   Press(VK_RETURN);
@@ -302,6 +355,45 @@ TEST_F(BehaviourTest, BadUrlsAreDecodedWithoutHarm) {
     EXPECT_EQ(Text(IDC_HOST), bad.host);
   }
   EXPECT_TRUE(IsWindow(dialog_));
+}
+
+// A paste (EM_REPLACESEL, as WM_PASTE does it) and typing honour the box's
+// text limit, unlike the program's own writes: the real host at the end of a
+// pasted 1 MiB URL must still be in the box.
+TEST_F(BehaviourTest, APastedMegabyteUrlIsKeptWholeAndCanBeTypedInto) {
+  const std::string url = "http://" + std::string(1 << 20, 'a') + "@3232235777/x";
+  SetText(IDC_URL, "");
+  SendMessageA(Control(IDC_URL), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(url.c_str()));
+  Pump();
+  EXPECT_EQ(Text(IDC_URL).size(), url.size());
+  EXPECT_EQ(Text(IDC_HOST), "192.168.1.1/x");
+  Type("y");
+  EXPECT_EQ(Text(IDC_HOST), "192.168.1.1/xy");
+}
+
+// What the URL box answers to WM_GETTEXTLENGTH, whatever its text.
+LRESULT reported_length = 0;
+WNDPROC url_box_procedure = nullptr;
+
+LRESULT CALLBACK ReportLength(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETTEXTLENGTH) return reported_length;
+  return CallWindowProcA(url_box_procedure, window, message, wParam, lParam);
+}
+
+// The length a control reports is not what the read relies on.
+TEST_F(BehaviourTest, TheUrlBoxIsReadWholeWhateverLengthItReports) {
+  url_box_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(Control(IDC_URL), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ReportLength)));
+  for (const std::size_t decoy : {300u, 5000u}) {
+    for (const LRESULT reported : {0, 12, 300, 1000}) {
+      SCOPED_TRACE(::testing::Message() << decoy << " bytes of decoy, " << reported << " reported");
+      reported_length = reported;
+      SetText(IDC_HOST, "");
+      SetText(IDC_URL, "http://" + std::string(decoy, 'a') + "@3232235777/x");
+      EXPECT_EQ(Text(IDC_HOST), "192.168.1.1/x");
+    }
+  }
+  SetWindowLongPtrA(Control(IDC_URL), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(url_box_procedure));
 }
 
 TEST_F(BehaviourTest, HostFieldCannotBeTypedInto) {

@@ -316,6 +316,27 @@ def run_session(scenario):
     checks.expect("a second About box opens", answer == "count 2", answer)
     checks.expect("About boxes close", probe.ask("dismiss " + ABOUT_TITLE).startswith("dismissed"))
 
+    # Typing an over-range host moves the focus to the corrected decimal
+    # field; a click takes the user back into the URL box to mend it.
+    # Shift+Tab from the host field into the URL box selects all its text.
+    focus_x_window(scenario.window)
+    click(probe.rect(IDC_HOST))
+    keys("shift+Tab")
+    type_text("http://4294967296/")
+    answer = probe.wait_focus(IDC_DECIMAL, 60)
+    checks.expect("an over-range host focuses the decimal field", answer == "ok",
+                  "%s; the URL box holds %r" % (answer, probe.text(IDC_URL)))
+    expect_fields(scenario, "over-range host", [(IDC_DECIMAL, "4294967295")])
+    click(probe.rect(IDC_URL))
+    time.sleep(1)
+    answer = probe.ask("focus")
+    checks.expect("a click takes the focus back into the URL box",
+                  answer == "focus %d" % IDC_URL, answer)
+    keys("End", "BackSpace", "BackSpace")
+    type_text("/")
+    expect_fields(scenario, "mending the URL", [(IDC_URL, "http://429496729/"),
+                                                (IDC_HOST, "25.153.153.153/")])
+
     focus_x_window(scenario.window)
     keys("Escape")
     scenario.expect_exit_zero()
