@@ -16,13 +16,11 @@ UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options) 
   UrlReport report{
       .input = input,
       .refanged = std::nullopt,
-      .window = {},
-      .browser = {},
-      .comparison = {},
       .trace = options.trace ? TraceWindowDecoding(url) : std::vector<TraceStep>{},
+      .browser = ReadAsBrowser(url),
+      .window = ReadAsWindow(url, options.resolver),
+      .comparison = {},
   };
-  report.browser = ReadAsBrowser(url);
-  report.window = ReadAsWindow(url, options.resolver);
   report.comparison = CompareReadings(url, report.window, report.browser, options.resolver);
   report.refanged = std::move(refanged);
   return report;

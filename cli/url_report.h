@@ -25,12 +25,13 @@ struct UrlReport {
   // report points into the input, which must outlive it.
   std::string_view url() const { return refanged ? std::string_view(*refanged) : input; }
 
+  // In the order they are made (see AnalyseUrl).
   std::string_view input;
   std::optional<Text> refanged;  // with --refang only
-  WindowReading window;
-  BrowserReading browser;
-  Comparison comparison;
   std::vector<TraceStep> trace;  // with --trace only
+  BrowserReading browser;
+  WindowReading window;
+  Comparison comparison;
 };
 
 UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options);
