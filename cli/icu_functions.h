@@ -86,6 +86,7 @@ std::int32_t uspoof_getSkeletonUTF8(const USpoofChecker* checker, std::uint32_t 
                                     const char* id, std::int32_t length, char* dest,
                                     std::int32_t capacity, UErrorCode* status);
 USet* uset_openEmpty();
+void uset_close(USet* set);
 void uset_addAll(USet* set, const USet* additional);
 void uset_freeze(USet* set);
 UScriptCode uscript_getScript(UChar32 code_point, UErrorCode* status);
@@ -115,6 +116,7 @@ namespace morvik {
   X(uspoof_checkUTF8)           \
   X(uspoof_getSkeletonUTF8)     \
   X(uset_openEmpty)             \
+  X(uset_close)                 \
   X(uset_addAll)                \
   X(uset_freeze)                \
   X(uscript_getScript)

@@ -33,7 +33,8 @@ const USpoofChecker* DisplayChecker(const IcuFunctions& icu) {
     icu.uset_addAll(allowed, icu.uspoof_getRecommendedSet(&status));
     icu.uset_addAll(allowed, icu.uspoof_getInclusionSet(&status));
     icu.uset_freeze(allowed);
-    icu.uspoof_setAllowedChars(opened, allowed, &status);
+    icu.uspoof_setAllowedChars(opened, allowed, &status);  // a copy: ours goes
+    icu.uset_close(allowed);
     if (U_FAILURE(status)) {
       icu.uspoof_close(opened);
       return nullptr;
