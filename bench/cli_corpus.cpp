@@ -26,19 +26,16 @@ bool WriteAll(const std::string& text) {
 }
 
 // Names in several scripts, plain and look-alike, made distinct by a number.
-constexpr const char* kIdnNames[] = {
-    "b\xC3\xBC"
-    "cher",
-    "m\xC3\xBCller-shop",
-    "stra\xC3\x9F"
-    "e",
-    "caf\xC3\xA9",
-    "\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80",
-    "\xD0\xB0\xD1\x80\xD1\x80\xD3\x8F\xD0\xB5",
-    "\xCE\xB5\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1",
-    "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E",
-    "p\xD0\xB0yp\xD0\xB0l",
-    "xn--pple-43d"};
+constexpr const char* kIdnNames[] = {"b\u00FCcher",
+                                     "m\xC3\xBCller-shop",
+                                     "stra\u00DFe",
+                                     "caf\xC3\xA9",
+                                     "\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80",
+                                     "\xD0\xB0\xD1\x80\xD1\x80\xD3\x8F\xD0\xB5",
+                                     "\xCE\xB5\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1",
+                                     "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E",
+                                     "p\xD0\xB0yp\xD0\xB0l",
+                                     "xn--pple-43d"};
 constexpr const char* kIdnTopLevel[] = {"de", "com", "\xD1\x80\xD1\x84", "gr", "jp"};
 
 std::string IdnUrl(std::size_t index) {

@@ -122,7 +122,9 @@ namespace morvik {
   X(uscript_getScript)
 
 struct IcuFunctions {
-#define MORVIK_ICU_MEMBER(name) decltype(&::name) name = nullptr;
+// A declaration: `name` cannot be put in parentheses.
+#define MORVIK_ICU_MEMBER(name) \
+  decltype(&::name) name = nullptr;  // NOLINT(bugprone-macro-parentheses)
   MORVIK_ICU_FUNCTIONS(MORVIK_ICU_MEMBER)
 #undef MORVIK_ICU_MEMBER
 };

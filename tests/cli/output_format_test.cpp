@@ -131,7 +131,8 @@ TEST(OutputFormatTest, LinesFitWhenEveryByteTakesTheLongestEscape) {
 // no UTF-8 sequence split between pieces.
 TEST(OutputFormatTest, LongLinesComeOutWholeThroughTheSpill) {
   std::string text;
-  while (text.size() < 200 * 1024) text += "a\xC3\xBC\xE2\x82\xAC\xF0\x9D\x84\x9E\x01\xFF\\\"b";
+  while (text.size() < std::size_t{200} * 1024)
+    text += "a\xC3\xBC\xE2\x82\xAC\xF0\x9D\x84\x9E\x01\xFF\\\"b";
   const std::string host("www.example\0x.test", 18);
   Record record;
   record.AddText("url", text);
