@@ -1,6 +1,8 @@
 // The main window as built: its own properties, its thirteen controls, tab
 // order, fonts, colours and the texts it starts with.
 
+#include <gmock/gmock.h>
+
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
 #include "app/result_font.h"
@@ -160,6 +162,50 @@ TEST_F(LayoutTest, AddressFieldsUseBoldCourierNewOfFourteenPoints) {
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_STREQ(font.lfFaceName, "Courier New");
   }
+}
+
+// The face GDI really chose for a field's font: Courier New, or the
+// metric-compatible face the prefix maps it to, and bold.
+TEST_F(LayoutTest, AddressFieldsGetABoldCourierNewFaceOrItsMappedFace) {
+  const HDC dc = CreateCompatibleDC(nullptr);
+  // The IP address control draws with the font its own four edits get, which
+  // is the platform's business (Wine keeps the system font there).
+  for (const int id : {IDC_DECIMAL, IDC_HEX}) {
+    SCOPED_TRACE(id);
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(Control(id), WM_GETFONT, 0, 0));
+    const HGDIOBJ old = SelectObject(dc, font);
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, sizeof face, face);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    EXPECT_THAT(
+        face,
+        ::testing::AnyOf(::testing::StrEq("Courier New"), ::testing::StrEq("Liberation Mono")));
+    EXPECT_GE(metrics.tmWeight, FW_BOLD);
+    // The flag's name is historical: it is set for a proportional face.
+    EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << "a proportional face";
+  }
+  DeleteDC(dc);
+}
+
+TEST_F(LayoutTest, EveryLabelFitsItsControl) {
+  const HDC dc = GetDC(dialog_);
+  for (const int id : {IDC_URL_LABEL, IDC_DOTTED_LABEL, IDC_DECIMAL_LABEL, IDC_HEX_LABEL}) {
+    const std::string label = Text(id);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Control(id), WM_GETFONT, 0, 0)));
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, sizeof face, face);
+    SCOPED_TRACE(label + " in " + face);  // a wrapping label loses its last line
+    SIZE size{};
+    GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.size()), &size);
+    SelectObject(dc, old);
+    RECT client;
+    GetClientRect(Control(id), &client);
+    EXPECT_LE(size.cx, client.right);
+  }
+  ReleaseDC(dialog_, dc);
 }
 
 TEST_F(LayoutTest, HostFieldIsWindowTextOnGreyWithOneLastingBrush) {

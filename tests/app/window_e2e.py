@@ -8,13 +8,14 @@ Every Wine process start is slow where 32-bit code runs emulated, so one
 scenario starts one probe and one morvik.exe, and all waits are long but
 bounded.
 
-    window_e2e.py SCENARIO --morvik EXE --probe EXE --output DIR
+    window_e2e.py SCENARIO --morvik EXE --probe EXE --output DIR [--url URL]
 
 Scenarios: session (everything that does not end the program, then Escape),
 close-button, close-alt-f4, minimized-start (a minimised start still shows the
 window; then Alt+C, the fourth way to end it); and snapshot, which
-only shows the window, prints the host decoded from the sample URL and closes
-it (for scripts/run). Each saves screenshots under DIR. The exit code is 0
+only shows the window, prints the host decoded from the sample URL and, given
+--url, types that URL and presses Resolve IP for a second screenshot, then
+closes it (for scripts/run). Each saves screenshots under DIR. The exit code is 0
 only if every check passed.
 """
 
@@ -381,6 +382,22 @@ def run_snapshot(scenario):
     print("screenshot: " + screenshot(scenario.options.output, "morvik", scenario.window))
     print("decoded host of the sample URL: " + host)
     scenario.checks.expect("the host field shows the decoded host", bool(host))
+    if scenario.options.url:
+        # The URL box has the focus with its text selected: typing replaces it.
+        type_text(scenario.options.url)
+        expect_fields(scenario, "typing the URL", [(IDC_URL, scenario.options.url)])
+        keys("alt+r")
+        deadline = time.monotonic() + STEP_SECONDS
+        while probe.text(IDC_IPADDRESS) == "0.0.0.0" and time.monotonic() < deadline:
+            time.sleep(0.5)
+        fields = [probe.text(control_id) for control_id in (IDC_HOST, IDC_IPADDRESS, IDC_DECIMAL,
+                                                             IDC_HEX)]
+        print("decoded: host %s, address %s, decimal %s, hex %s" % tuple(fields))
+        scenario.checks.expect("Resolve IP fills the address fields", fields[1] != "0.0.0.0",
+                               repr(fields))
+        time.sleep(1)  # let the fields repaint
+        print("screenshot: " + screenshot(scenario.options.output, "morvik-decoded",
+                                          scenario.window))
     probe.ask("close")
     scenario.expect_exit_zero()
 
@@ -400,6 +417,7 @@ def main():
     parser.add_argument("--morvik", required=True)
     parser.add_argument("--probe", required=True)
     parser.add_argument("--output", required=True)
+    parser.add_argument("--url", help="snapshot: a URL to type and resolve for a second screenshot")
     options = parser.parse_args()
     if not os.environ.get("DISPLAY"):
         print("FAIL no DISPLAY: these checks need an X server")
