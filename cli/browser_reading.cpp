@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/ascii_case.h"
 #include "cli/byte_scan.h"
 
 namespace morvik {
@@ -54,14 +55,6 @@ std::optional<std::string_view> LeadingScheme(std::string_view text) {
     if (!IsAsciiAlpha(c) && !IsAsciiDigit(c) && c != '+' && c != '-' && c != '.') break;
   }
   return std::nullopt;
-}
-
-Text AsciiLowerCase(std::string_view text) {
-  Text lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  }
-  return lower;
 }
 
 // 0 for a special scheme without a default port, -1 for a scheme that is not

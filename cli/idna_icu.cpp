@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ascii_case.h"
 #include "cli/icu_functions.h"
 #include "cli/idna.h"
 
@@ -153,14 +154,6 @@ bool IsAsciiPunycodeLabel(std::string_view label) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
   return true;
-}
-
-Text AsciiLowerCase(std::string_view text) {
-  Text lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  }
-  return lower;
 }
 
 // Browsers go to a name whose "xn--" label, written in ASCII, does not

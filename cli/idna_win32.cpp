@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "cli/ascii_case.h"
 #include "cli/idna.h"
 
 namespace morvik {
@@ -75,13 +76,6 @@ bool IsAscii(const Text& text) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
   return true;
-}
-
-Text AsciiLowerCase(Text text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  }
-  return text;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/ascii_case.h"
 #include "cli/icu_functions.h"
 #include "cli/utf8.h"
 
@@ -140,14 +141,6 @@ LookAlike CheckLabel(const IcuFunctions& icu, const USpoofChecker* checker,
   if ((failed & USPOOF_MIXED_NUMBERS) != 0) return LookAlike::MixedNumbers;
   if (IsWholeScriptLatinLookAlike(icu, checker, label)) return LookAlike::WholeScript;
   return LookAlike::None;
-}
-
-Text AsciiLowerCase(std::string_view text) {
-  Text lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  }
-  return lower;
 }
 
 // Letters, digits, "-" and dots: a name, not "ab/c.com".
