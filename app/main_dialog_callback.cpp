@@ -25,11 +25,11 @@ void UrlAction(HWND dialog) {
   WriteFieldText(dialog, IDC_HOST, DecodeUrl(ReadFieldText(dialog, IDC_URL)));
 }
 
-// The URL box getting the focus decodes it too, but the correction of an
-// over-range host must not take the focus straight back out of the box, or
-// the user could never return to it to mend the URL. Typing an over-range
-// host still moves the focus to IDC_DECIMAL.
-void UrlFocusAction(HWND dialog) {
+// The URL box getting the focus or scrolling decodes it too, but the
+// correction of an over-range host must not take the focus out of the box
+// then, or the user could never return to it, or move through it, to mend
+// the URL. Typing an over-range host still moves the focus to IDC_DECIMAL.
+void UrlKeepingFocusAction(HWND dialog) {
   const FocusKept kept;
   UrlAction(dialog);
 }
@@ -93,7 +93,8 @@ struct Route {
 // The first route that matches runs; a notification that matches none (the
 // host field, the labels, IDOK from Enter, other codes) does nothing.
 constexpr Route kRoutes[] = {
-    {IDC_URL, EN_SETFOCUS, kAlways, UrlFocusAction},
+    {IDC_URL, EN_SETFOCUS, kAlways, UrlKeepingFocusAction},
+    {IDC_URL, EN_HSCROLL, kAlways, UrlKeepingFocusAction},
     {IDC_URL, kAnyCode, kAlways, UrlAction},
     {IDC_RESOLVE, BN_CLICKED, kAlways, ResolveAction},
     {IDC_RESOLVE, kAcceleratorCode, kAlways, ResolveAction},

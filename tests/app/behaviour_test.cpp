@@ -321,6 +321,17 @@ TEST_F(BehaviourTest, AnOverRangeHostDoesNotKeepTheFocusOutOfTheUrlBox) {
   }
 }
 
+// A URL box scrolled through a long URL notifies its parent (a click or a
+// key that moves the view); that decode must not take the focus either.
+TEST_F(BehaviourTest, ScrollingAnOverRangeUrlKeepsTheFocusInTheUrlBox) {
+  SetText(IDC_URL, "http://x@4294967296/" + std::string(400, 'p'));
+  Focus(IDC_URL);
+  SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_URL, EN_HSCROLL),
+               reinterpret_cast<LPARAM>(Control(IDC_URL)));
+  EXPECT_EQ(FocusedControlId(), IDC_URL);
+  EXPECT_EQ(Text(IDC_DECIMAL), "4294967295");
+}
+
 TEST_F(BehaviourTest, EnterInAFieldDoesNothing) {
   Focus(IDC_DECIMAL);
   Press(VK_RETURN);
