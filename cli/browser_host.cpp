@@ -128,20 +128,6 @@ BrowserHost DomainToAsciiHost(Text decoded) {
 
 }  // namespace
 
-const char* BrowserFailureName(BrowserFailure failure) {
-  switch (failure) {
-    case BrowserFailure::None: return "";
-    case BrowserFailure::NotWebScheme: return "not a web scheme";
-    case BrowserFailure::EmptyHost: return "empty host";
-    case BrowserFailure::Port: return "port";
-    case BrowserFailure::ForbiddenCharacter: return "forbidden host character";
-    case BrowserFailure::Idna: return "idna";
-    case BrowserFailure::InvalidIpv4: return "invalid IPv4";
-    case BrowserFailure::InvalidIpv6: return "invalid IPv6";
-  }
-  return "";
-}
-
 Text PercentDecodeOnce(std::string_view text) {
   if (text.find('%') == std::string_view::npos) return Text(text);
   Text decoded;

@@ -23,9 +23,6 @@ enum class BrowserFailure {
   InvalidIpv6,         // [..] that is no valid IPv6 address
 };
 
-// A short, fixed name for reports ("invalid IPv4", ...); "" for None.
-const char* BrowserFailureName(BrowserFailure failure);
-
 enum class BrowserHostKind { Empty, Domain, Ipv4, Ipv6 };
 
 struct BrowserHost {

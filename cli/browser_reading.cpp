@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/ascii_case.h"
-#include "cli/byte_scan.h"
+#include "support/text.h"
 
 namespace morvik {
 namespace {
@@ -19,7 +18,7 @@ bool EndsAuthority(char c) { return IsSlash(c) || c == '?' || c == '#'; }
 
 // Where the authority (or a file host) ends: the first "/", "\", "?" or "#".
 std::size_t AuthorityEnd(std::string_view text) {
-  return FindAnyOfFour(text, 0, '/', '\\', '?', '#');
+  return std::min(text.find_first_of("/\\?#"), text.size());
 }
 
 // Browsers drop C0 controls and spaces around a URL before anything else.
@@ -200,7 +199,7 @@ BrowserReading ReadAsBrowser(std::string_view url) {
   std::string_view input = TrimControlsAndSpaces(url);
   std::size_t first_removal = kNone;
   Text without_tabs;
-  if (FindAnyOfFour(input, 0, '\t', '\n', '\r', '\r') < input.size()) {
+  if (input.find_first_of("\t\n\r") != std::string_view::npos) {
     without_tabs = RemoveTabsAndNewlines(input, first_removal);
     input = without_tabs;
   }

@@ -24,7 +24,4 @@ struct Comparison {
 Comparison CompareReadings(std::string_view url, const WindowReading& window,
                            const BrowserReading& browser, const HostResolver* resolver);
 
-// Every phrase CompareReadings can give, for --help and the documentation.
-const std::vector<const char*>& AllDisagreementReasons();
-
 }  // namespace morvik

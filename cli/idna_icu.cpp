@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/ascii_case.h"
 #include "cli/icu_functions.h"
 #include "cli/idna.h"
+#include "support/text.h"
 
 namespace morvik {
 namespace {

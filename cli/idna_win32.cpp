@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "cli/ascii_case.h"
 #include "cli/idna.h"
+#include "support/text.h"
 
 namespace morvik {
 namespace {

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "cli/ascii_case.h"
 #include "cli/icu_functions.h"
 #include "cli/utf8.h"
+#include "support/text.h"
 
 namespace morvik {
 namespace {
@@ -185,20 +185,6 @@ std::vector<std::string_view> Labels(std::string_view name) {
 }
 
 }  // namespace
-
-const char* LookAlikeName(LookAlike rule) {
-  switch (rule) {
-    case LookAlike::None: return "";
-    case LookAlike::NotChecked: return "look-alike not checked";
-    case LookAlike::OutsideProfile: return "character outside name profile";
-    case LookAlike::Invisible: return "invisible character";
-    case LookAlike::MixedScripts: return "mixed scripts";
-    case LookAlike::MixedNumbers: return "mixed digits";
-    case LookAlike::WholeScript: return "whole-script look-alike";
-    case LookAlike::AsciiName: return "skeleton of an ASCII name";
-  }
-  return "";
-}
 
 NameDisplay DisplayName(std::string_view ascii, std::string_view unicode) {
   NameDisplay result;

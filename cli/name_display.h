@@ -21,9 +21,6 @@ enum class LookAlike {
   AsciiName,       // the name's skeleton is that of a plain ASCII name
 };
 
-// A short fixed name for reports ("mixed scripts", ...); "" for None.
-const char* LookAlikeName(LookAlike rule);
-
 struct NameDisplay {
   Text display;  // what the address bar shows
   LookAlike rule = LookAlike::None;

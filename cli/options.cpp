@@ -1,8 +1,9 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <string_view>
 
-#include "cli/compare.h"
+#include "cli/reasons.h"
 
 namespace morvik {
 namespace {
@@ -175,20 +176,14 @@ Text UsageText() {
       "  -h, --help        show this help\n"
       "  -V, --version     show the version\n"
       "\n"
-      "Reasons given when the readings disagree:\n ";
-  std::size_t line_length = 1;
-  for (const char* reason : AllDisagreementReasons()) {
-    const Text item = Text(" ") + reason + ",";
-    if (line_length + item.size() > 79) {
-      usage += "\n ";
-      line_length = 1;
-    }
-    usage += item;
-    line_length += item.size();
+      "Reasons given when the readings disagree:\n";
+  for (const ReasonEntry& entry : AllReasons()) {
+    Text phrase = entry.phrase;
+    phrase.resize(std::max<std::size_t>(phrase.size() + 1, 32), ' ');
+    usage += "  " + phrase + Text(entry.help) + "\n";
   }
-  usage.pop_back();  // the last comma
   usage +=
-      "\n\n"
+      "\n"
       "Exit status: 0 when all input was read (also when the reader of the output\n"
       "went away); 1 when an input file could not be read, after reading all the\n"
       "others; 2 on a usage error, before reading anything.\n";

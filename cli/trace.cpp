@@ -8,6 +8,8 @@
 
 #include "cli/trace.h"
 
+#include <utility>
+
 #include "cli/correction_recorder.h"
 #include "ipv4/notation.h"
 #include "support/number.h"
@@ -33,18 +35,6 @@ class Trace {
  private:
   std::vector<TraceStep> steps_;
 };
-
-// The text after the first `marker`; unchanged (and no step) without one.
-// Cutting only moves the start, so the text is not copied: a long line is
-// held once until escapes are decoded.
-std::string_view CutAfter(Trace& trace, std::string_view text, std::string_view marker,
-                          const char* step) {
-  const std::size_t found = text.find(marker);
-  if (found == std::string_view::npos) return text;
-  const std::string_view rest = text.substr(found + marker.size());
-  trace.Record(step, rest);
-  return rest;
-}
 
 bool IsEscapeDigit(const Text& text, Position position) {
   return position <= TextLength(text) &&
@@ -95,10 +85,17 @@ void RewriteNumericHost(Trace& trace, std::string_view text) {
 }  // namespace
 
 std::vector<TraceStep> TraceWindowDecoding(std::string_view url) {
+  // Cutting only moves the start, so the text is not copied: a long line is
+  // held once until escapes are decoded.
   Trace trace;
-  std::string_view text = CutAfter(trace, url, "://", "scheme removed");
-  text = CutAfter(trace, text, ":\\\\", "backslash scheme removed");
-  text = CutAfter(trace, text, "@", "user information removed");
+  const UrlCuts cuts = CutUrl(url);
+  for (const auto& [cut, step] :
+       {std::pair{cuts.after_scheme, "scheme removed"},
+        std::pair{cuts.after_backslash_scheme, "backslash scheme removed"},
+        std::pair{cuts.after_user, "user information removed"}}) {
+    if (cut != UrlCuts::kNoCut) trace.Record(step, url.substr(cut));
+  }
+  const std::string_view text = url.substr(cuts.rest());
   if (text.find('%') == std::string_view::npos) {
     RewriteNumericHost(trace, text);
   } else {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cli/reasons.h"
 #include "cli/refang.h"
 
 namespace morvik {

@@ -10,22 +10,24 @@
 #include <optional>
 #include <string_view>
 
+#include "ipv4/host.h"
 #include "support/host_resolver.h"
 #include "support/text.h"
+#include "url/decode_url.h"
 
 namespace morvik {
 
 struct WindowReading {
+  UrlCuts cuts;    // where DecodeUrl cut the URL
   Text host_text;  // DecodeUrl: what the host field shows
-  // The host as Resolve cuts it, up to the first non-host character; Resolve
-  // upper-cases it (UpperCaseHost). Kept as a place in `host_text`, so that
-  // a long host is not held twice.
+  // The host as Resolve cuts it (CutHost); Resolve upper-cases it
+  // (UpperCaseHost). Kept as a place in `host_text`, so that a long host is
+  // not held twice.
+  HostCut host_cut;
   std::string_view host() const {
-    return std::string_view(host_text).substr(host_start, host_length);
+    return std::string_view(host_text).substr(host_cut.start, host_cut.length);
   }
-  Text UpperCaseHost() const;
-  std::size_t host_start = 0;
-  std::size_t host_length = 0;
+  Text UpperCaseHost() const { return UpperCaseText(Text(host())); }
   std::optional<Text> dotted;  // the address field; absent for a name that was not looked up
   Text decimal;                // DottedToDecimal(dotted)
   Text hex;                    // DottedToHex(dotted)
@@ -39,13 +41,5 @@ struct WindowReading {
 // `resolver` null: no name is looked up. Otherwise the address is exactly
 // what Resolve would show (HostToDotted through that resolver).
 WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver);
-
-// Each ASCII letter made capital, as Resolve does with the host.
-void UpperCaseHostCharacters(std::string_view from, char* to);
-
-// The host at the start of a host field's text, cut as Resolve cuts it:
-// blanks skipped, letters upper-cased, ended by any character other than a
-// digit, a letter, "." or "-" (a NUL byte does not end it).
-Text CutWindowHost(std::string_view host_text);
 
 }  // namespace morvik

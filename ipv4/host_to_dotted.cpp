@@ -6,19 +6,9 @@
 namespace morvik {
 namespace {
 
-// Every character code from 1 to 255 except those a host name is made of
-// (digits, upper-case letters, "." and "-"). NUL is in neither class.
-const Text& HostTerminators() {
-  static const Text terminators = [] {
-    Text all;
-    for (int code = 1; code <= 255; ++code) all += CharText(code);
-    // Ascending codes keep each of these runs together, so each is removed whole.
-    for (const char* host_characters : {"0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", ".", "-"}) {
-      all = ReplaceText(all, host_characters, "");
-    }
-    return all;
-  }();
-  return terminators;
+bool IsHostCharacter(char c) {
+  return c == '\0' || c == '.' || c == '-' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+         (c >= 'a' && c <= 'z');
 }
 
 // Text before the first "." and what follows that ".".
@@ -48,10 +38,18 @@ bool IsDottedAddress(const Text& text) {
   return last > -1 && last < 256;
 }
 
+HostCut CutHost(std::string_view text) {
+  HostCut cut;
+  while (cut.start < text.size() && text[cut.start] == ' ') ++cut.start;
+  while (cut.start + cut.length < text.size() && IsHostCharacter(text[cut.start + cut.length])) {
+    ++cut.length;
+  }
+  return cut;
+}
+
 Text HostToDotted(const Text& text, const HostResolver& resolver) {
-  const Text upper = TrimLeadingBlanks(UpperCaseText(text));
-  const Position end = FindAnyOf(1, upper, HostTerminators());
-  Text host = TextSlice(upper, 1, end - 1);
+  const HostCut cut = CutHost(text);
+  Text host = UpperCaseText(text.substr(cut.start, cut.length));
   if (IsDottedAddress(host)) return host;
 
   const NetworkAddress address = resolver.Resolve(host, 1);

@@ -6,6 +6,7 @@
 
 #include "support/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -145,6 +146,23 @@ Text UpperCaseText(const Text& text) {
     c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
   }
   return result;
+}
+
+Text AsciiLowerCase(std::string_view text) {
+  Text lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  }
+  return lower;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+  };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+           return lower(x) == lower(y);
+         });
 }
 
 Text TrimLeadingBlanks(const Text& text) {

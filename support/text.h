@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace morvik {
 
@@ -42,6 +43,11 @@ Text ReplaceText(const Text& text, const Text& pattern, const Text& replacement)
 // a-z to A-Z, plus the seven lower-case letters of code page 437 that have
 // upper-case partners; every other byte is kept.
 Text UpperCaseText(const Text& text);
+
+// A-Z to a-z and nothing else: host names and schemes compare without
+// regard to ASCII case, and bytes outside A-Z (UTF-8 included) stay.
+Text AsciiLowerCase(std::string_view text);
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // Blanks (0x20) only; TAB, CR and LF stay.
 Text TrimLeadingBlanks(const Text& text);

@@ -12,20 +12,11 @@ bool IsAllDecimalDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The text after the first occurrence of `marker`, or `text` itself when the
-// marker does not occur.
-std::string_view TextAfter(std::string_view text, std::string_view marker) {
-  // The markers are short: find their first byte, then compare the rest in
-  // place.
-  for (std::size_t found = text.find(marker[0]); found != std::string_view::npos;
-       found = text.find(marker[0], found + 1)) {
-    const std::string_view candidate = text.substr(found);
-    if (candidate.size() >= marker.size() &&
-        std::equal(marker.begin() + 1, marker.end(), candidate.begin() + 1)) {
-      return candidate.substr(marker.size());
-    }
-  }
-  return text;
+// The offset of the text after the first `marker` at or after `from`, or
+// UrlCuts::kNoCut.
+std::size_t CutAfter(std::string_view url, std::size_t from, std::string_view marker) {
+  const std::size_t found = url.find(marker, from);
+  return found == std::string_view::npos ? UrlCuts::kNoCut : found + marker.size();
 }
 
 // A host made of decimal digits only, followed by a slash or backslash, is an
@@ -42,13 +33,29 @@ Text RewriteNumericHost(Text text) {
 
 }  // namespace
 
-Text DecodeUrl(std::string_view url) {
+std::size_t UrlCuts::rest() const {
+  for (const std::size_t cut : {after_user, after_backslash_scheme, after_scheme}) {
+    if (cut != kNoCut) return cut;
+  }
+  return 0;
+}
+
+UrlCuts CutUrl(std::string_view url) {
   // The order matters: an "@" or "://" that only appears once escapes are
   // decoded (%40) stays, while a decoded slash (%2F) does end the host.
-  std::string_view text = TextAfter(url, "://");
-  text = TextAfter(text, ":\\\\");
-  text = TextAfter(text, "@");
-  return RewriteNumericHost(DecodePercentEscapes(text));
+  UrlCuts cuts;
+  cuts.after_scheme = CutAfter(url, 0, "://");
+  cuts.after_backslash_scheme = CutAfter(url, cuts.rest(), ":\\\\");
+  cuts.after_user = CutAfter(url, cuts.rest(), "@");
+  return cuts;
 }
+
+UrlReading ReadUrl(std::string_view url) {
+  UrlReading reading{.cuts = CutUrl(url), .host_text = {}};
+  reading.host_text = RewriteNumericHost(DecodePercentEscapes(url.substr(reading.cuts.rest())));
+  return reading;
+}
+
+Text DecodeUrl(std::string_view url) { return ReadUrl(url).host_text; }
 
 }  // namespace morvik

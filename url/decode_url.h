@@ -1,15 +1,40 @@
 #pragma once
 // From the text of the URL box to the host text the window shows.
 
+#include <cstddef>
 #include <string_view>
 
 #include "support/text.h"
 
 namespace morvik {
 
+// Where DecodeUrl cuts the URL: each cut drops everything up to and with
+// its marker, and each marker is looked for only in what the cut before it
+// left. A field is the offset in the URL of the text after that cut, or
+// kNoCut when the marker does not occur.
+struct UrlCuts {
+  static constexpr std::size_t kNoCut = std::string_view::npos;
+  std::size_t after_scheme = kNoCut;            // the first "://"
+  std::size_t after_backslash_scheme = kNoCut;  // then the first ":\\"
+  std::size_t after_user = kNoCut;              // then the first "@"
+  // Where the host field's text begins in the URL, before it is decoded.
+  std::size_t rest() const;
+};
+
+UrlCuts CutUrl(std::string_view url);
+
+// The window's whole reading of a URL: its cuts, and the host text that the
+// rest of the URL decodes to.
+struct UrlReading {
+  UrlCuts cuts;
+  Text host_text;
+};
+
+UrlReading ReadUrl(std::string_view url);
+
 // Drops the scheme and a decoy "user@" part, decodes percent-escapes and
 // rewrites a host written as one decimal number as dotted text. The port,
-// path and query stay.
+// path and query stay. The host text of ReadUrl.
 Text DecodeUrl(std::string_view url);
 
 // Decodes percent-escapes until none is left, in linear time; decoded

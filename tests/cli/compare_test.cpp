@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/icu_functions.h"
+#include "cli/reasons.h"
 #include "tests/ipv4/fake_resolver.h"
 
 namespace morvik {
@@ -133,11 +134,11 @@ TEST(CompareTest, WithALookUpTwoNamesForOneAddressAreOnePlace) {
 }
 
 TEST(CompareTest, EveryReasonGivenIsListed) {
-  const std::vector<const char*>& all = AllDisagreementReasons();
+  const auto all = AllReasons();
   for (const CompareCase& test : kCompareCases) {
     for (const std::string& reason : test.reasons) {
-      EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const char* known) {
-        return reason == known;
+      EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const ReasonEntry& known) {
+        return reason == known.phrase;
       })) << reason;
     }
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/icu_functions.h"
+#include "cli/reasons.h"
 #include "cli/idna.h"
 
 namespace morvik {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/reasons.h"
+
 namespace morvik {
 namespace {
 
@@ -69,6 +71,21 @@ TEST(OptionsTest, SortsArgumentsIntoTheirPlaces) {
   EXPECT_FALSE(ParseOptions({"--bogus", "--help"}).options.has_value());
   EXPECT_EQ(ParseOptions({"--help", "--bogus"}).options->command, Command::Help);
   EXPECT_EQ(ParseOptions({"-V"}).options->command, Command::Version);
+}
+
+// Each reason has its line in the help, and the help fits 80 columns.
+TEST(UsageTextTest, ListsEveryReasonWithItsLine) {
+  const std::string usage = UsageText();
+  for (const ReasonEntry& entry : AllReasons()) {
+    EXPECT_NE(usage.find("  " + std::string(entry.phrase) + " "), std::string::npos)
+        << entry.phrase;
+    EXPECT_NE(usage.find(std::string(entry.help) + "\n"), std::string::npos) << entry.phrase;
+  }
+  std::size_t start = 0;
+  for (std::size_t end = usage.find('\n'); end != std::string::npos;
+       start = end + 1, end = usage.find('\n', start)) {
+    EXPECT_LE(end - start, 80u) << usage.substr(start, end - start);
+  }
 }
 
 }  // namespace

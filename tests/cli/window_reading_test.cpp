@@ -5,7 +5,6 @@
 #include <random>
 #include <string>
 
-#include "cli/plain_dotted.h"
 #include "ipv4/host.h"
 #include "ipv4/notation.h"
 #include "tests/ipv4/fake_resolver.h"
@@ -94,81 +93,6 @@ TEST(WindowReadingTest, RecordsTheOverRangeCorrection) {
   ASSERT_TRUE(over.over_range_correction.has_value());
   EXPECT_EQ(*over.over_range_correction, "4294967295");
   EXPECT_FALSE(ReadAsWindow("http://4294967295/", nullptr).over_range_correction.has_value());
-}
-
-// The cut must agree with the one Resolve makes: for dotted hosts the host
-// comes back unchanged, and for every other host it is the name looked up.
-TEST(WindowReadingTest, CutsTheHostAsResolveDoes) {
-  const std::string texts[] = {"server1.example.test:8080/start",
-                               "  192.168.1.1/index.htm",
-                               "192.168.1.1 /x",
-                               "host_a.example.test",
-                               "/start",
-                               "\tx",
-                               "[::1]",
-                               "a\xC3\xA9"s + "b",
-                               "ab\x84x",
-                               "x\0y/z"s,
-                               "a-b.c-d.e",
-                               "W.X.Y.Z",
-                               "1.2.3.4:80"};
-  const auto check = [](const std::string& text) {
-    SCOPED_TRACE(::testing::PrintToString(text));
-    const FakeResolver resolver;
-    const Text dotted = HostToDotted(text, resolver);
-    const Text cut = CutWindowHost(text);
-    if (resolver.asked().empty()) {
-      EXPECT_EQ(cut, dotted);
-    } else {
-      EXPECT_EQ(resolver.asked().front(), cut);
-    }
-  };
-  for (const std::string& text : texts) check(text);
-  // The host's end is found many bytes at a time: every length, and an end
-  // at every place in it.
-  std::mt19937 random(7);
-  const std::string alphabet = "aZz09.-_/: \x84"s + '\0';
-  for (int i = 0; i < 3000; ++i) {
-    std::string text(random() % 40, 'q');
-    for (char& c : text) {
-      if (random() % 6 == 0) c = alphabet[random() % alphabet.size()];
-    }
-    check(text);
-  }
-}
-
-// The direct reading of plain dotted text must give what the window's
-// general rules give for it, and must not claim any other text.
-TEST(PlainDottedTest, AgreesWithTheWindowsRules) {
-  std::mt19937 random(7);
-  const std::string alphabet = "0123456789..x -";
-  for (int i = 0; i < 20000; ++i) {
-    std::string text;
-    const int length = 1 + static_cast<int>(random() % 16);
-    for (int j = 0; j < length; ++j) text += alphabet[random() % alphabet.size()];
-    if (i % 2 == 0) {  // half of them well-formed, to reach the accepting path often
-      text = std::to_string(random() % 300) + "." + std::to_string(random() % 256) + "." +
-             std::to_string(random() % 256) + "." + std::to_string(random() % 1000);
-    }
-    SCOPED_TRACE(text);
-    const std::optional<std::uint32_t> value = PlainDottedValue(text);
-    if (!value) continue;
-    ASSERT_TRUE(IsDottedAddress(text));
-    EXPECT_EQ(DecimalNotation(*value), DottedToDecimal(text));
-    EXPECT_EQ(HexNotation(*value), DottedToHex(text));
-  }
-  for (const char* text : {"1.2.3",
-                           "1.2.3.4.",
-                           "1.2.3.0004",
-                           "256.1.1.1",
-                           "1.2.3.4 ",
-                           " 1.2.3.4",
-                           "1.2..3",
-                           "1e2.1.1.1",
-                           "+1.2.3.4"}) {
-    EXPECT_FALSE(PlainDottedValue(text).has_value()) << text;
-  }
-  EXPECT_EQ(*PlainDottedValue("010.001.1.1"), 0x0A010101u);
 }
 
 }  // namespace

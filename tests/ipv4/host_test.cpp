@@ -116,5 +116,38 @@ TEST(HostToDotted, MegabyteOfHostCharactersIsLookedUpWhole) {
   EXPECT_EQ(resolver.asked(), std::vector<Text>{Text(1 << 20, 'X')});
 }
 
+struct CutCase {
+  Text text;
+  std::size_t start;
+  std::size_t length;
+};
+
+const CutCase kCutCases[] = {
+    {"server1.example.test:8080/start", 0, 20},
+    {"  192.168.1.1 /x", 2, 11},
+    {"a-b.C-D.e", 0, 9},
+    {"host_a", 0, 4},
+    {"\tx", 0, 0},  // only blanks are skipped
+    {"   ", 3, 0},
+    {"", 0, 0},
+    {"x\0y/z"s, 0, 3},
+    {"ab\x84x", 0, 2},
+};
+
+// The piece CutHost gives is the one HostToDotted looks up, upper-cased.
+TEST(CutHostTest, GivesThePieceResolveLooksUp) {
+  for (const CutCase& test : kCutCases) {
+    SCOPED_TRACE(::testing::PrintToString(test.text));
+    const HostCut cut = CutHost(test.text);
+    EXPECT_EQ(cut.start, test.start);
+    EXPECT_EQ(cut.length, test.length);
+    FakeResolver resolver;
+    HostToDotted(test.text + "/", resolver);
+    if (!resolver.asked().empty()) {
+      EXPECT_EQ(resolver.asked().front(), UpperCaseText(test.text.substr(cut.start, cut.length)));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace morvik

@@ -235,6 +235,30 @@ const ReplaceCase kReplaceCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Edges, ReplaceTextTest, testing::ValuesIn(kReplaceCases));
 
+// ---- ASCII case ----------------------------------------------------------------
+
+TEST(AsciiCaseTest, FoldsOnlyAsciiLetters) {
+  struct Case {
+    Text a;
+    Text b;
+    bool equal;
+  };
+  const Case cases[] = {
+      {"Example.COM", "example.com", true},
+      {"\xC3\x84x", "\xC3\xA4x", false},  // UTF-8 letters keep their case
+      {"a@[", "A`{", false},              // the neighbours of A-Z and a-z do not fold
+      {"ab\0"s, "AB\0"s, true},
+      {"ab", "abc", false},
+      {"", "", true},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.a);
+    EXPECT_EQ(EqualsIgnoringAsciiCase(test.a, test.b), test.equal);
+    EXPECT_EQ(AsciiLowerCase(test.a) == AsciiLowerCase(test.b), test.equal);
+  }
+  EXPECT_EQ(AsciiLowerCase("HTTP://X\x84Z@["), "http://x\x84z@[");
+}
+
 // ---- UpperCaseText -----------------------------------------------------------
 
 TEST(UpperCaseTextTest, MapsExactlyTheLettersWithPartners) {

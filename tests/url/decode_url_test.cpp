@@ -70,6 +70,38 @@ TEST_P(DecodeUrlTest, GivesTheHostText) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, DecodeUrlTest, ::testing::ValuesIn(kUrlCases));
 
+struct CutCase {
+  Text url;
+  std::size_t after_scheme;
+  std::size_t after_backslash_scheme;
+  std::size_t after_user;
+};
+
+constexpr std::size_t kNo = UrlCuts::kNoCut;
+
+const CutCase kCutCases[] = {
+    {"", kNo, kNo, kNo},
+    {"http://a@b/", 7, kNo, 9},
+    {"http:\\\\x/", kNo, 7, kNo},
+    {"ftp://x:\\\\y@h/", 6, 10, 12},
+    {"a@b://c", 6, kNo, kNo},          // the "@" before the scheme's cut is gone
+    {"http://a/b://c@d", 7, kNo, 15},  // "://" is looked for once only
+    {"x%40y@z%3A//w", kNo, kNo, 6},    // escapes are cut as written
+};
+
+// The cuts, and a host text that is DecodeUrl's.
+TEST(ReadUrlTest, CutsAtTheFirstMarkerOfWhatIsLeft) {
+  for (const CutCase& test : kCutCases) {
+    SCOPED_TRACE(test.url);
+    const UrlReading reading = ReadUrl(test.url);
+    EXPECT_EQ(reading.cuts.after_scheme, test.after_scheme);
+    EXPECT_EQ(reading.cuts.after_backslash_scheme, test.after_backslash_scheme);
+    EXPECT_EQ(reading.cuts.after_user, test.after_user);
+    EXPECT_EQ(reading.host_text, DecodeUrl(test.url));
+  }
+  for (const UrlCase& test : kUrlCases) EXPECT_EQ(ReadUrl(test.url).host_text, test.host_text);
+}
+
 constexpr std::size_t kMegabyte = 1 << 20;
 
 TEST(DecodeUrl, MegabyteNumericHostIsOverRange) {
