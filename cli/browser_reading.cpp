@@ -18,7 +18,9 @@ bool EndsAuthority(char c) { return IsSlash(c) || c == '?' || c == '#'; }
 
 // Where the authority (or a file host) ends: the first "/", "\", "?" or "#".
 std::size_t AuthorityEnd(std::string_view text) {
-  return std::min(text.find_first_of("/\\?#"), text.size());
+  return static_cast<std::size_t>(
+      std::find_if(text.begin(), text.end(), [](char c) { return EndsAuthority(c); }) -
+      text.begin());
 }
 
 // Browsers drop C0 controls and spaces around a URL before anything else.
@@ -199,7 +201,7 @@ BrowserReading ReadAsBrowser(std::string_view url) {
   std::string_view input = TrimControlsAndSpaces(url);
   std::size_t first_removal = kNone;
   Text without_tabs;
-  if (input.find_first_of("\t\n\r") != std::string_view::npos) {
+  if (input.find('\t') != kNone || input.find('\n') != kNone || input.find('\r') != kNone) {
     without_tabs = RemoveTabsAndNewlines(input, first_removal);
     input = without_tabs;
   }

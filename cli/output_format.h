@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/record.h"
+#include "cli/text_escape.h"
 #include "support/text.h"
 
 namespace morvik {
@@ -22,16 +23,25 @@ class OutputFormat {
 
   // Where the output goes on while a long line is written: `spill` is
   // handed `out` whenever it has grown past kSpillBytes and may empty it.
-  // Without one, a record's whole line is appended to `out`.
   void SetSpill(std::function<void(Text&)> spill) { spill_ = std::move(spill); }
 
  protected:
-  // A record whose values take more than this is written field by field,
-  // long texts piece by piece; shorter ones in one go.
-  static constexpr std::size_t kWholeLineBytes = std::size_t{64} * 1024;
   static constexpr std::size_t kSpillBytes = std::size_t{64} * 1024;
   void Spill(Text& out) const {
     if (spill_ && out.size() >= kSpillBytes) spill_(out);
+  }
+  // A text field by `append`, upper-cased where the field asks for it; a
+  // long one a piece at a time, spilling between the pieces.
+  template <typename Append>
+  void AppendTextField(Text& out, const Field& field, const Append& append) const {
+    const auto shown = [&](Text& to, std::string_view piece) {
+      field.upper_case ? AppendUpperCase(to, piece, append) : append(to, piece);
+    };
+    if (field.text().size() <= kSpillBytes) {
+      shown(out, field.text());
+    } else {
+      AppendInPieces(out, field.text(), shown, [&] { Spill(out); });
+    }
   }
 
  private:

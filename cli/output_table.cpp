@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "cli/output_format.h"
-#include "cli/text_escape.h"
 #include "cli/utf8.h"
 
 namespace morvik {
@@ -98,14 +97,8 @@ class TableFormat final : public OutputFormat {
       case FieldKind::Null: cell += "-"; return;
       case FieldKind::Text:
       case FieldKind::Number: {
-        const std::string_view shown = field->text.substr(0, shown_bytes);
-        if (field->upper_case) {
-          Text upper(shown.size(), '\0');
-          WriteUpperCase(upper.data(), shown, WritePlain);
-          AppendEscaped(cell, upper, EscapeFor::Terminal);
-        } else {
-          AppendEscaped(cell, shown, EscapeFor::Terminal);
-        }
+        const Text shown(field->text().substr(0, shown_bytes));
+        AppendEscaped(cell, field->upper_case ? UpperCaseText(shown) : shown, EscapeFor::Terminal);
         return;
       }
       case FieldKind::Bool: cell += field->flag ? "yes" : "no"; return;

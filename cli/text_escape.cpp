@@ -1,6 +1,8 @@
 #include "cli/text_escape.h"
 
-#include "cli/byte_scan.h"
+#include <algorithm>
+#include <array>
+
 #include "cli/utf8.h"
 
 namespace morvik {
@@ -8,27 +10,18 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-char* WriteHexByte(char* out, unsigned char byte) {
-  out[0] = kHexDigits[byte >> 4];
-  out[1] = kHexDigits[byte & 15];
-  return out + 2;
+void AppendHexByte(Text& out, unsigned char byte) {
+  out += kHexDigits[byte >> 4];
+  out += kHexDigits[byte & 15];
 }
 
-char* WriteTwo(char* out, char first, char second) {
-  out[0] = first;
-  out[1] = second;
-  return out + 2;
-}
-
-// "\u{202e}": at most eight bytes for the three of its UTF-8 sequence, or
-// "\u{9b}" for two.
-char* WriteCodePoint(char* out, char32_t code_point) {
-  out = WritePlain(out, "\\u{");
+// "\u{202e}", or "\u{9b}".
+void AppendCodePoint(Text& out, char32_t code_point) {
+  out += "\\u{";
   int shift = 28;
   while (shift > 0 && (code_point >> shift) == 0) shift -= 4;
-  for (; shift >= 0; shift -= 4) *out++ = kHexDigits[(code_point >> shift) & 15];
-  *out++ = '}';
-  return out;
+  for (; shift >= 0; shift -= 4) out += kHexDigits[(code_point >> shift) & 15];
+  out += '}';
 }
 
 // Code points a terminal acts on instead of showing: C1 controls, and the
@@ -39,79 +32,95 @@ bool ActsOnTerminal(char32_t code_point) {
          (code_point >= 0x2066 && code_point <= 0x2069);
 }
 
+// Printable ASCII other than "\\" and `quote` is written as it stands.
+using PlainBytes = std::array<bool, 256>;
+constexpr PlainBytes PlainBytesBut(char quote) {
+  PlainBytes plain{};
+  for (int byte = 0x20; byte < 0x7F; ++byte) plain[byte] = byte != '\\' && byte != quote;
+  return plain;
+}
+constexpr PlainBytes kPlainInJson = PlainBytesBut('"');
+constexpr PlainBytes kPlainInLine = PlainBytesBut('\\');
+
+// Appends the run of plain bytes from `at` on; returns where it ends.
+std::size_t AppendPlainRun(Text& out, std::string_view text, std::size_t at,
+                           const PlainBytes& plain) {
+  const std::size_t start = at;
+  while (at < text.size() && plain[static_cast<unsigned char>(text[at])]) ++at;
+  out.append(text, start, at - start);
+  return at;
+}
+
 }  // namespace
 
-char* WriteJsonEscapes(char* out, std::string_view text) {
-  std::size_t at = 0;
-  while (at < text.size()) {
-    if (const std::size_t stop = FindUnplainByte(text, at, '"', '\\'); stop > at) {
-      out = WritePlain(out, text.substr(at, stop - at));
-      at = stop;
-      continue;
-    }
+void AppendJsonContent(Text& out, std::string_view text) {
+  for (std::size_t at = AppendPlainRun(out, text, 0, kPlainInJson); at < text.size();
+       at = AppendPlainRun(out, text, at, kPlainInJson)) {
     const auto byte = static_cast<unsigned char>(text[at]);
     std::size_t length = 1;
     switch (byte) {
-      case '"': out = WriteTwo(out, '\\', '"'); break;
-      case '\\': out = WriteTwo(out, '\\', '\\'); break;
-      case '\n': out = WriteTwo(out, '\\', 'n'); break;
-      case '\r': out = WriteTwo(out, '\\', 'r'); break;
-      case '\t': out = WriteTwo(out, '\\', 't'); break;
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
       default:
         length = byte < 0x20 ? 0 : Utf8SequenceLength(text, at);
         if (length == 0) {  // a control character, or a byte that is not UTF-8
-          out = WritePlain(out, byte < 0x20 ? "\\u00" : "\\udc");
-          out = WriteHexByte(out, byte);
+          out += byte < 0x20 ? "\\u00" : "\\udc";
+          AppendHexByte(out, byte);
           length = 1;
         } else {
-          out = WritePlain(out, text.substr(at, length));
+          out.append(text, at, length);
         }
     }
     at += length;
   }
-  return out;
-}
-
-char* WriteEscapes(char* out, std::string_view text, EscapeFor target) {
-  std::size_t at = 0;
-  while (at < text.size()) {
-    if (const std::size_t stop = FindUnplainByte(text, at, '\\', '\\'); stop > at) {
-      out = WritePlain(out, text.substr(at, stop - at));
-      at = stop;
-      continue;
-    }
-    const auto byte = static_cast<unsigned char>(text[at]);
-    std::size_t length = 1;
-    switch (byte) {
-      case '\\': out = WriteTwo(out, '\\', '\\'); break;
-      case '\t': out = WriteTwo(out, '\\', 't'); break;
-      case '\n': out = WriteTwo(out, '\\', 'n'); break;
-      case '\r': out = WriteTwo(out, '\\', 'r'); break;
-      default:
-        length = byte < 0x80 ? 0 : Utf8SequenceLength(text, at);
-        if (length == 0) {  // a control character, DEL, or a byte that is not UTF-8
-          out = WriteHexByte(WriteTwo(out, '\\', 'x'), byte);
-          length = 1;
-        } else if (const char32_t code_point = Utf8CodePoint(text.substr(at, length));
-                   target == EscapeFor::Terminal && ActsOnTerminal(code_point)) {
-          out = WriteCodePoint(out, code_point);
-        } else {
-          out = WritePlain(out, text.substr(at, length));
-        }
-    }
-    at += length;
-  }
-  return out;
 }
 
 void AppendJsonString(Text& out, std::string_view text) {
-  AppendWritten(
-      out, JsonStringBound(text.size()), [&](char* at) { return WriteJsonString(at, text); });
+  out += '"';
+  AppendJsonContent(out, text);
+  out += '"';
 }
 
 void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
-  AppendWritten(
-      out, EscapedBound(text.size()), [&](char* at) { return WriteEscaped(at, text, target); });
+  for (std::size_t at = AppendPlainRun(out, text, 0, kPlainInLine); at < text.size();
+       at = AppendPlainRun(out, text, at, kPlainInLine)) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    std::size_t length = 1;
+    switch (byte) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default:
+        length = byte < 0x80 ? 0 : Utf8SequenceLength(text, at);
+        if (length == 0) {  // a control character, DEL, or a byte that is not UTF-8
+          out += "\\x";
+          AppendHexByte(out, byte);
+          length = 1;
+        } else if (const char32_t code_point = Utf8CodePoint(text.substr(at, length));
+                   target == EscapeFor::Terminal && ActsOnTerminal(code_point)) {
+          AppendCodePoint(out, code_point);
+        } else {
+          out.append(text, at, length);
+        }
+    }
+    at += length;
+  }
+}
+
+std::size_t PieceLength(std::string_view text, std::size_t limit) {
+  std::size_t size = std::min(text.size(), limit);
+  // A sequence has at most three continuation bytes; more in a row are not
+  // UTF-8 and are escaped one by one wherever the cut falls.
+  for (int back = 0; back < 3 && size < text.size() && size > 1 &&
+                     (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80;
+       ++back) {
+    --size;
+  }
+  return size;
 }
 
 }  // namespace morvik

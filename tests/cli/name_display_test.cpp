@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/icu_functions.h"
-#include "cli/reasons.h"
 #include "cli/idna.h"
+#include "cli/reasons.h"
 
 namespace morvik {
 namespace {

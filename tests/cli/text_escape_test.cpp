@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
-#include <utility>
 
-#include "cli/byte_scan.h"
 #include "cli/utf8.h"
 
 namespace morvik {
@@ -77,46 +74,25 @@ TEST_P(EscapeTest, KeepsEveryFormatIntact) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, EscapeTest, ::testing::ValuesIn(kEscapeCases));
 
-// The word and vector scans must find what a byte-by-byte look finds, at
-// every alignment and near the end of the text.
-TEST(ByteScanTest, AgreesWithAPlainLoop) {
-  std::mt19937 random(3);
-  const std::string alphabet = "abc/?#@\\\"\t\x7f\x80\xff.";
-  for (int i = 0; i < 20000; ++i) {
-    std::string text(random() % 40, 'a');
-    for (char& c : text) {
-      if (random() % 8 == 0) c = alphabet[random() % alphabet.size()];
-    }
-    const std::size_t at = text.empty() ? 0 : random() % text.size();
-    std::size_t unplain = at;
-    while (unplain < text.size()) {
-      const auto byte = static_cast<unsigned char>(text[unplain]);
-      if (byte < 0x20 || byte >= 0x7F || text[unplain] == '"' || text[unplain] == '\\') break;
-      ++unplain;
-    }
-    ASSERT_EQ(FindUnplainByte(text, at, '"', '\\'), unplain) << text;
-    const std::size_t any = std::min(text.find_first_of("/?#@", at), text.size());
-    ASSERT_EQ(FindAnyOfFour(text, at, '/', '?', '#', '@'), any) << text;
-  }
-}
-
-// The word scan subtracts bytewise, and a hit borrows from the byte after
-// it: a scan that starts right after a hit must not let that borrow flag the
-// byte it starts at, whatever the length of the text.
-TEST(ByteScanTest, AHitBeforeTheStartDoesNotFlagTheByteAfterIt) {
-  const std::pair<char, char> kHitAndNext[] = {
-      {'"', '#'}, {'\\', ']'}, {'\t', ' '}, {'\x7f', '\x80'}};
-  for (std::size_t size = 2; size <= 40; ++size) {
-    for (std::size_t hit = 0; hit + 1 < size; ++hit) {
-      for (const auto& [before, next] : kHitAndNext) {
-        std::string text(size, 'a');
-        text[hit] = before;
-        text[hit + 1] = next;
-        const std::size_t expected = static_cast<unsigned char>(next) >= 0x7F ? hit + 1 : size;
-        ASSERT_EQ(FindUnplainByte(text, hit + 1, '"', '\\'), expected)
-            << ::testing::PrintToString(text) << " from " << hit + 1;
-      }
-    }
+// A long text goes in pieces that never split a UTF-8 sequence: escaped
+// piece by piece, it reads as it does whole.
+TEST(AppendInPiecesTest, EscapesAsTheWholeText) {
+  const std::string texts[] = {std::string(40000, 'a'),
+                               std::string(16383, 'a') + "\xE2\x82\xAC" + std::string(20000, 'b'),
+                               "\xF0\x9F\x98\x80"s + std::string(16378, 'c') + "\xF0\x9F\x98\x80",
+                               std::string(40000, '\x80')};
+  for (const std::string& text : texts) {
+    std::string whole;
+    AppendEscaped(whole, text, EscapeFor::Terminal);
+    std::string pieces;
+    int between = 0;
+    AppendInPieces(
+        pieces,
+        text,
+        [](Text& out, std::string_view piece) { AppendEscaped(out, piece, EscapeFor::Terminal); },
+        [&] { ++between; });
+    EXPECT_EQ(pieces, whole);
+    EXPECT_GE(between, 2);
   }
 }
 

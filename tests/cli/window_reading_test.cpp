@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "cli/plain_dotted.h"
 #include "ipv4/host.h"
 #include "ipv4/notation.h"
 #include "tests/ipv4/fake_resolver.h"
@@ -93,6 +94,40 @@ TEST(WindowReadingTest, RecordsTheOverRangeCorrection) {
   ASSERT_TRUE(over.over_range_correction.has_value());
   EXPECT_EQ(*over.over_range_correction, "4294967295");
   EXPECT_FALSE(ReadAsWindow("http://4294967295/", nullptr).over_range_correction.has_value());
+}
+
+// The direct reading of plain dotted text must give what the window's
+// general rules give for it, and must not claim any other text.
+TEST(PlainDottedTest, AgreesWithTheWindowsRules) {
+  std::mt19937 random(7);
+  const std::string alphabet = "0123456789..x -";
+  for (int i = 0; i < 20000; ++i) {
+    std::string text;
+    const int length = 1 + static_cast<int>(random() % 16);
+    for (int j = 0; j < length; ++j) text += alphabet[random() % alphabet.size()];
+    if (i % 2 == 0) {  // half of them well-formed, to reach the accepting path often
+      text = std::to_string(random() % 300) + "." + std::to_string(random() % 256) + "." +
+             std::to_string(random() % 256) + "." + std::to_string(random() % 1000);
+    }
+    SCOPED_TRACE(text);
+    const std::optional<std::uint32_t> value = PlainDottedValue(text);
+    if (!value) continue;
+    ASSERT_TRUE(IsDottedAddress(text));
+    EXPECT_EQ(DecimalNotation(*value), DottedToDecimal(text));
+    EXPECT_EQ(HexNotation(*value), DottedToHex(text));
+  }
+  for (const char* text : {"1.2.3",
+                           "1.2.3.4.",
+                           "1.2.3.0004",
+                           "256.1.1.1",
+                           "1.2.3.4 ",
+                           " 1.2.3.4",
+                           "1.2..3",
+                           "1e2.1.1.1",
+                           "+1.2.3.4"}) {
+    EXPECT_FALSE(PlainDottedValue(text).has_value()) << text;
+  }
+  EXPECT_EQ(*PlainDottedValue("010.001.1.1"), 0x0A010101u);
 }
 
 }  // namespace
