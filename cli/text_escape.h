@@ -33,7 +33,7 @@ template <typename Append>
 void AppendUpperCase(Text& out, std::string_view text, const Append& append) {
   constexpr std::size_t kPiece = 4096;
   for (std::size_t at = 0; at < text.size(); at += kPiece) {
-    append(out, UpperCaseText(Text(text.substr(at, kPiece))));
+    append(out, UpperCaseText(text.substr(at, kPiece)));
   }
 }
 

@@ -27,7 +27,7 @@ struct WindowReading {
   std::string_view host() const {
     return std::string_view(host_text).substr(host_cut.start, host_cut.length);
   }
-  Text UpperCaseHost() const { return UpperCaseText(Text(host())); }
+  Text UpperCaseHost() const { return UpperCaseText(host()); }
   std::optional<Text> dotted;  // the address field; absent for a name that was not looked up
   Text decimal;                // DottedToDecimal(dotted)
   Text hex;                    // DottedToHex(dotted)

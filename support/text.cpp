@@ -121,7 +121,7 @@ Text ReplaceText(const Text& text, const Text& pattern, const Text& replacement)
   return result;
 }
 
-Text UpperCaseText(const Text& text) {
+Text UpperCaseText(std::string_view text) {
   // Byte-to-byte map: ASCII letters plus the code page 437 letters whose
   // upper-case partner is also in that code page.
   static const std::array<unsigned char, 256> kUpper = [] {
@@ -141,7 +141,7 @@ Text UpperCaseText(const Text& text) {
     map[0x87] = 0x80;  // c cedilla
     return map;
   }();
-  Text result = text;
+  Text result(text);
   for (char& c : result) {
     c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
   }
