@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,24 @@ TEST(CompareTest, EveryReasonGivenIsListed) {
         return reason == known.phrase;
       })) << reason;
     }
+  }
+}
+
+// Every failure and look-alike rule has its one phrase, and no two reasons
+// share a phrase (the reader could not tell them apart).
+TEST(ReasonTableTest, NamesEveryFailureAndRuleOnce) {
+  for (int failure = 1; failure <= static_cast<int>(BrowserFailure::InvalidIpv6); ++failure) {
+    EXPECT_STRNE(BrowserFailureName(static_cast<BrowserFailure>(failure)), "") << failure;
+  }
+  for (int rule = 1; rule <= static_cast<int>(LookAlike::AsciiName); ++rule) {
+    EXPECT_STRNE(LookAlikeName(static_cast<LookAlike>(rule)), "") << rule;
+  }
+  EXPECT_STREQ(BrowserFailureName(BrowserFailure::None), "");
+  EXPECT_STREQ(LookAlikeName(LookAlike::None), "");
+  std::set<std::string> phrases;
+  for (const ReasonEntry& entry : AllReasons()) {
+    EXPECT_TRUE(phrases.insert(entry.phrase).second) << entry.phrase;
+    EXPECT_EQ(ReasonPhrase(entry.reason), std::string(entry.phrase));
   }
 }
 

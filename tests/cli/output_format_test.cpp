@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,32 @@ void Describe(Record& record, const std::vector<const char*>& reasons,
   record.AddBool("same", false);
   record.AddList("reasons", reasons);
   record.AddTrace("trace", trace);
+}
+
+// A record is reused from line to line: each line shows its own values,
+// whatever the kinds and lengths of the line before.
+TEST(RecordTest, AReusedRecordShowsOnlyTheNewLine) {
+  struct Line {
+    std::string owned;
+    std::int64_t number;
+    std::string expected;
+  };
+  const Line lines[] = {
+      {std::string(100, 'x'), -1, std::string(100, 'x') + "\t-1\tkept\n"},
+      {"short", 123456789012, "short\t123456789012\tkept\n"},
+      {"", 0, "\t0\tkept\n"},
+  };
+  Record record;
+  const std::string kept = "kept";
+  for (const Line& line : lines) {
+    record.Clear();
+    record.AddOwnedText("owned", line.owned);
+    record.AddNumber("number", line.number);
+    record.AddText("viewed", kept);
+    std::string out;
+    MakeTsvFormat()->Write(record, out);
+    EXPECT_EQ(out, line.expected);
+  }
 }
 
 TEST(OutputFormatTest, TsvHasAHeaderAndOneEscapedLinePerRecord) {
