@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "cli/platform.h"
 #include "cli/run.h"
+#include "cli/scan_command.h"
 
 #ifndef MORVIK_VERSION
 #error "MORVIK_VERSION must be defined by the build"
@@ -45,5 +46,6 @@ int main(int argc, char** argv) {
     const char* columns = std::getenv("COLUMNS");
     terminal.width = columns != nullptr ? std::atoi(columns) : 0;
   }
+  if (options.command == Command::Scan) return RunScan(options, terminal);
   return Run(options, terminal);
 }

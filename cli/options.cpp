@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/reasons.h"
+#include "cli/scan_command.h"
 
 namespace morvik {
 namespace {
@@ -33,6 +34,21 @@ std::string_view FormatFlagName(Format format) {
   return "";
 }
 
+// `scan` in the help: what it does, or that this build lacks it.
+constexpr const char* kScanHelp =
+    "scan reads e-mail messages (.eml), mailboxes (mbox), HTML pages and plain\n"
+    "texts (standard input when no FILE is given, or for \"-\") and shows every\n"
+    "link in them: where it stands (MIME part, element, line), the text the\n"
+    "reader is shown, the URL and its readings. Links come from a[href], area,\n"
+    "form[action], img and iframe[src] and meta refresh, made absolute by\n"
+    "<base href>, and from URLs in running text, defanged ones too. Identical\n"
+    "links in a message are shown once with their count (N).\n"
+    "      --as KIND     take every input for KIND: mail, mbox, html or text\n"
+    "                    (told from the content otherwise)\n";
+constexpr const char* kNoScanHelp =
+    "scan (links in e-mail and HTML) is not in this build: it is built without\n"
+    "the mail and HTML libraries.\n";
+
 ParsedOptions Error(const Text& message) {
   return {std::nullopt, "morvik-cli: " + message + " (see --help)"};
 }
@@ -58,6 +74,9 @@ class Parser {
         return {options_, {}};
       }
     }
+    if (!options_.scan_as.empty() && options_.command != Command::Scan) {
+      return Error("'--as' applies to scan only");
+    }
     if (options_.command == Command::Convert) {
       for (const Flag& flag : kFlags) {
         if (flag.name != "--defang" && options_.*flag.member) {
@@ -69,12 +88,12 @@ class Parser {
   }
 
  private:
-  // "convert" names the command only before the first operand and before
-  // "--", which ends options and commands alike.
+  // "convert" and "scan" name the command only before the first operand
+  // and before "--", which ends options and commands alike.
   void AddOperand(const Text& argument, bool options_ended) {
-    if (argument == "convert" && !options_ended && options_.command == Command::Analyse &&
-        options_.operands.empty()) {
-      options_.command = Command::Convert;
+    if ((argument == "convert" || argument == "scan") && !options_ended &&
+        options_.command == Command::Analyse && options_.operands.empty()) {
+      options_.command = argument == "scan" ? Command::Scan : Command::Convert;
       return;
     }
     options_.operands.push_back(argument);
@@ -94,6 +113,21 @@ class Parser {
       } else {
         return "option '" + Text(name) + "' needs a file name";
       }
+      return std::nullopt;
+    }
+    if (name == "--as") {
+      Text kind;
+      if (has_value) {
+        kind = argument.substr(equals + 1);
+      } else if (next_ < arguments_.size()) {
+        kind = arguments_[next_++];
+      } else {
+        return Text("option '--as' needs mail, mbox, html or text");
+      }
+      if (kind != "mail" && kind != "mbox" && kind != "html" && kind != "text") {
+        return "option '--as' takes mail, mbox, html or text, not '" + kind + "'";
+      }
+      options_.scan_as = kind;
       return std::nullopt;
     }
     if (has_value) {
@@ -133,7 +167,8 @@ class Parser {
     for (const FormatFlag& flag : kFormatFlags) {
       if (name == flag.name) return true;
     }
-    return name == "--help" || name == "-h" || name == "--version" || name == "-V";
+    return name == "--help" || name == "-h" || name == "--version" || name == "-V" ||
+           name == "--as";
   }
 
   const std::vector<Text>& arguments_;
@@ -149,6 +184,7 @@ Text UsageText() {
   Text usage =
       "Usage: morvik-cli [OPTION]... [URL]...\n"
       "       morvik-cli convert [OPTION]... [ADDRESS]...\n"
+      "       morvik-cli scan [OPTION]... [FILE]...\n"
       "\n"
       "Shows where each URL points: the host and address as the Morvik window reads\n"
       "them, the host a web browser would go to, and whether the two agree.\n"
@@ -159,6 +195,9 @@ Text UsageText() {
       "convert shows an address given as dotted text (192.168.1.1), one decimal\n"
       "number (3232235777) or eight hex digits (C0A80101, 0xC0A80101) in all three\n"
       "notations, by the window's rules.\n"
+      "\n";
+  usage += ScanAvailable() ? kScanHelp : kNoScanHelp;
+  usage +=
       "\n"
       "Options:\n"
       "  -i, --input FILE  read one URL per line from FILE (\"-\": standard input);\n"
@@ -185,8 +224,9 @@ Text UsageText() {
   usage +=
       "\n"
       "Exit status: 0 when all input was read (also when the reader of the output\n"
-      "went away); 1 when an input file could not be read, after reading all the\n"
-      "others; 2 on a usage error, before reading anything.\n";
+      "went away); 1 when an input file could not be read (for scan: or not read\n"
+      "whole), after reading all the others; 2 on a usage error, before reading\n"
+      "anything.\n";
   return usage;
 }
 

@@ -8,7 +8,7 @@
 
 namespace morvik {
 
-enum class Command { Analyse, Convert, Help, Version };
+enum class Command { Analyse, Convert, Scan, Help, Version };
 enum class Format { Automatic, Table, Tsv, Json };
 
 struct Options {
@@ -19,7 +19,8 @@ struct Options {
   bool trace = false;
   bool resolve = false;
   std::vector<Text> input_files;  // --input; "-" is standard input
-  std::vector<Text> operands;     // URLs, or addresses for `convert`
+  std::vector<Text> operands;     // URLs, addresses for `convert`, files for `scan`
+  Text scan_as;                   // --as: what `scan` takes its inputs for; empty: told apart
 };
 
 struct ParsedOptions {

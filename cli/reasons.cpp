@@ -79,6 +79,11 @@ constexpr ReasonEntry kReasons[] = {
      "looks like a plain ASCII name",
      BrowserFailure::None,
      LookAlike::AsciiName},
+    {ShownTextNamesAnotherHost,
+     "shown text names another host",
+     "scan: the link's text names another host",
+     BrowserFailure::None,
+     LookAlike::None},
 };
 
 constexpr bool InEnumOrder() {

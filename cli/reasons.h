@@ -49,6 +49,8 @@ enum class Reason {
   MixedDigits,
   WholeScript,
   AsciiSkeleton,
+  // scan: what the reader is shown names another place.
+  ShownTextNamesAnotherHost,
 };
 
 struct ReasonEntry {

@@ -1,0 +1,17 @@
+#pragma once
+// `morvik-cli scan`: every link in mail messages, mailboxes, HTML pages and
+// texts, each with the readings of its URL.
+
+#include "cli/options.h"
+#include "cli/run.h"
+
+namespace morvik {
+
+// False in builds without the mail and HTML libraries (the Windows
+// program), where RunScan only says so.
+bool ScanAvailable();
+
+// The exit status, as for Run: 1 when an input could not be read whole.
+int RunScan(const Options& options, const Terminal& terminal);
+
+}  // namespace morvik

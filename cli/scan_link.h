@@ -1,0 +1,23 @@
+#pragma once
+// One link found by `scan`: where it stands, what the reader is shown, and
+// the URL a click would follow.
+
+#include <cstdint>
+#include <string_view>
+
+#include "support/text.h"
+
+namespace morvik {
+
+struct FoundLink {
+  Text part;                 // MIME part path ("1.2"); empty outside a message
+  std::string_view element;  // "a", "area", "form", "img", "iframe", "meta" (refresh), "text"
+  // Within the part's text once decoded to UTF-8 (the whole file for an HTML
+  // or text input): the line, from 1, and the byte offset, from 0.
+  std::int64_t line = 0;
+  std::int64_t offset = 0;
+  Text shown;  // the visible text of a link; a text URL as written; "" when none
+  Text url;    // refanged, and resolved against the page's base
+};
+
+}  // namespace morvik

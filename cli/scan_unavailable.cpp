@@ -1,0 +1,19 @@
+// The Windows program is built without GMime and gumbo: `scan` says so.
+
+#include <cstdio>
+
+#include "cli/scan_command.h"
+
+namespace morvik {
+
+bool ScanAvailable() { return false; }
+
+int RunScan(const Options& /*options*/, const Terminal& /*terminal*/) {
+  std::fputs(
+      "morvik-cli: this build has no scan (it is built without the mail and HTML\n"
+      "libraries); use the Linux program to scan messages and pages\n",
+      stderr);
+  return 2;  // as for a usage error
+}
+
+}  // namespace morvik

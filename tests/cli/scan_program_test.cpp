@@ -1,0 +1,222 @@
+// `morvik-cli scan` as a user runs it: the corpus in every format, and bad
+// inputs, each of which is named on standard error while the inputs after it
+// are still scanned.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+
+namespace morvik {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// A file of this test's own: ctest runs tests side by side.
+std::string Scratch(const std::string& name) {
+  std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  for (char& c : test) c = c == '/' ? '-' : c;
+  return ::testing::TempDir() + "morvik-scan-" + test + "-" + name;
+}
+
+// Runs morvik-cli with `arguments` (shell words), standard input from `input`
+// through a pipe.
+// `program` runs instead of morvik-cli when given.
+Outcome RunCli(const std::string& arguments, const std::string& input = "/dev/null",
+               const std::string& program = MORVIK_CLI) {
+  const std::string out = Scratch("stdout");
+  const std::string err = Scratch("stderr");
+  const std::string command =
+      "cat " + input + " | " + program + " " + arguments + " >" + out + " 2>" + err;
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+}
+
+std::string Corpus(const std::string& name) { return std::string(MORVIK_SCAN_CORPUS) + "/" + name; }
+
+std::string Message(const std::string& headers, const std::string& body) {
+  return "From: a@example.org\r\nSubject: test\r\nMIME-Version: 1.0\r\n" + headers + "\r\n\r\n" +
+         body;
+}
+
+std::string Nested(int depth) {
+  std::string open;
+  std::string close;
+  for (int level = 0; level < depth; ++level) {
+    const std::string boundary = "b" + std::to_string(level);
+    open.append("Content-Type: multipart/mixed; boundary=\"").append(boundary);
+    open.append("\"\r\n\r\n--").append(boundary).append("\r\n");
+    close.insert(0, "\r\n--" + boundary + "--\r\n");
+  }
+  std::string message = "From: a@example.org\r\nMIME-Version: 1.0\r\n";
+  message.append(open).append("Content-Type: text/plain\r\n\r\nhttps://deep.example/\r\n");
+  return message.append(close);
+}
+
+struct BadInputCase {
+  const char* name;
+  std::function<std::string()> bytes;
+  const char* complaint;  // on standard error, after the file's name (and the MIME part's)
+};
+
+const BadInputCase kBadInputs[] = {
+    {"truncated",
+     [] {
+       return Message("Content-Type: multipart/mixed; boundary=\"x\"",
+                      "--x\r\nContent-Type: text/plain\r\n\r\nhttps://cut.example/ and mo");
+     },
+     "message truncated"},
+    {"unknown_charset",
+     [] {
+       return Message("Content-Type: text/plain; charset=x-no-such",
+                      "caf\xC3\xA9 https://label.example/");
+     },
+     "charset 'x-no-such' unknown; read as UTF-8"},
+    {"wrong_charset",
+     [] {
+       return Message("Content-Type: text/plain; charset=utf-8", "caf\xE9 https://l.example/");
+     },
+     "text is not valid utf-8; read as ISO-8859-1"},
+    {"control_bytes_in_label",  // shown harmless: the label cannot steer the terminal
+     [] {
+       return Message("Content-Type: text/plain; charset=\"\x1b]0;x\x07\"", "https://l.example/");
+     },
+     "charset '?]0;x?' unknown"},
+    {"too_deep", [] { return Nested(40); }, "parts nested deeper than 32 levels"},
+    {"binary",
+     [] {
+       return std::string(
+           "\x7F"
+           "ELF\x02\x01\x01\0\0\0junk",
+           14);
+     },
+     "binary data"},
+};
+
+void PrintTo(const BadInputCase& c, std::ostream* out) { *out << c.name; }
+
+class ScanBadInputTest : public ::testing::TestWithParam<BadInputCase> {};
+
+TEST_P(ScanBadInputTest, NamesTheInputAndScansTheOthers) {
+  const std::string bad = Scratch(std::string(GetParam().name) + ".eml");
+  std::ofstream(bad, std::ios::binary) << GetParam().bytes();
+  const Outcome outcome = RunCli("scan --tsv " + bad + " " + Corpus("html_entities.html"));
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.err.find("morvik-cli: " + bad + ": "), 0U) << outcome.err;
+  EXPECT_NE(outcome.err.find(GetParam().complaint), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.out.find("http://evil.example/?a=1&b=2"), std::string::npos) << outcome.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScanBadInputTest, ::testing::ValuesIn(kBadInputs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScanProgramTest, GoesOnPastAFileItCannotOpen) {
+  const Outcome outcome = RunCli("scan --tsv /nonexistent/x.eml " + Corpus("qp_soft_break.eml"));
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find("cannot read '/nonexistent/x.eml'"), std::string::npos);
+  EXPECT_NE(outcome.out.find("session=4f9a1c2b7e3d5a6f8b9c0d1e2f3a4b5c"), std::string::npos);
+}
+
+TEST(ScanProgramTest, LeavesALargeAttachmentUndecoded) {
+  // 24 MiB of base64 that would hold a link if it were decoded.
+  const std::string path = Scratch("large.eml");
+  {
+    std::ofstream file(path, std::ios::binary);
+    file << Message("Content-Type: multipart/mixed; boundary=\"x\"",
+                    "--x\r\nContent-Type: text/plain\r\n\r\nhttps://small.example/\r\n--x\r\n"
+                    "Content-Type: application/zip\r\nContent-Transfer-Encoding: base64\r\n\r\n");
+    const std::string line = "aHR0cHM6Ly9oaWRkZW4uZXhhbXBsZS8gaHR0cHM6Ly9oaWRkZW4uZXhhbXBsZS8g\r\n";
+    for (int i = 0; i < 24 * 1024 * 1024 / 66; ++i) file << line;
+    file << "\r\n--x--\r\n";
+  }
+  const Outcome outcome = RunCli("scan --tsv " + path);
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_NE(outcome.out.find("https://small.example/"), std::string::npos);
+  EXPECT_EQ(outcome.out.find("hidden.example"), std::string::npos);
+}
+
+TEST(ScanProgramTest, WritesTheNewFieldsInEveryFormat) {
+  const std::string file = Corpus("href_text_mismatch.eml");
+  const Outcome tsv = RunCli("scan --tsv " + file);
+  EXPECT_EQ(tsv.status, 0) << tsv.err;
+  const std::string header = tsv.out.substr(0, tsv.out.find('\n'));
+  for (const char* field : {"source",
+                            "line",
+                            "url",
+                            "browser_host",
+                            "reasons",
+                            "message",
+                            "part",
+                            "element",
+                            "offset",
+                            "shown",
+                            "count"}) {
+    EXPECT_NE(header.find(field), std::string::npos) << field;
+  }
+  EXPECT_NE(tsv.out.find("shown text names another host"), std::string::npos);
+
+  const Outcome json = RunCli("scan --json --defang " + file);
+  EXPECT_EQ(json.status, 0) << json.err;
+  EXPECT_NE(json.out.find("\"shown\":\"hxxps[://]mybank[.]example/login\""), std::string::npos)
+      << json.out;
+  EXPECT_NE(json.out.find("\"count\":2"), std::string::npos);
+  EXPECT_NE(json.out.find("\"element\":\"a\""), std::string::npos);
+
+  const Outcome table = RunCli("scan --table " + file);
+  EXPECT_EQ(table.status, 0) << table.err;
+  EXPECT_NE(table.out.find("SHOWN"), std::string::npos);
+}
+
+TEST(ScanProgramTest, SumsUpEachMessageOnATerminalOnly) {
+  // script(1) gives the program a terminal for its output.
+  const std::string file = Corpus("href_text_mismatch.eml");
+  const Outcome terminal =
+      RunCli("-c '" + std::string(MORVIK_CLI) + " scan " + file + "' /dev/null",
+             "/dev/null",
+             "script -qe");
+  EXPECT_EQ(terminal.status, 0) << terminal.err;
+  EXPECT_NE(terminal.out.find(file + ": 5 links, 3 disagreements, 1 look-alike\r\n"),
+            std::string::npos)
+      << terminal.out;
+  const Outcome file_output = RunCli("scan --table " + file);
+  EXPECT_EQ(file_output.out.find("look-alike"), std::string::npos);
+}
+
+TEST(ScanProgramTest, ReadsAMailboxFromAPipe) {
+  const std::string one = ReadFile(Corpus("href_text_mismatch.eml"));
+  const std::string two = ReadFile(Corpus("qp_soft_break.eml"));
+  const std::string mbox = Scratch("box.mbox");
+  std::ofstream(mbox, std::ios::binary) << "From a@example.org Mon Dec  7 09:14:00 2026\n"
+                                        << one << "\nFrom b@example.org Mon Dec  7 09:15:00 2026\n"
+                                        << two;
+  const Outcome outcome = RunCli("scan --json -", mbox);
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_NE(outcome.out.find("\"message\":1,"), std::string::npos);
+  EXPECT_NE(outcome.out.find("\"message\":2,\"part\":\"2\""), std::string::npos) << outcome.out;
+}
+
+TEST(ScanProgramTest, TakesAsOnlyForScan) {
+  EXPECT_EQ(RunCli("--as html x").status, 2);
+  EXPECT_EQ(RunCli("scan --as pdf x").status, 2);
+  const Outcome forced = RunCli("scan --tsv --as text " + Corpus("html_entities.html"));
+  EXPECT_EQ(forced.status, 0);
+  EXPECT_EQ(forced.out.find("evil.example"), std::string::npos);  // entities stay text
+}
+
+}  // namespace
+}  // namespace morvik
