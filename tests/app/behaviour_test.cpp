@@ -326,8 +326,8 @@ TEST_F(BehaviourTest, AnOverRangeHostDoesNotKeepTheFocusOutOfTheUrlBox) {
 TEST_F(BehaviourTest, ScrollingAnOverRangeUrlKeepsTheFocusInTheUrlBox) {
   SetText(IDC_URL, "http://x@4294967296/" + std::string(400, 'p'));
   Focus(IDC_URL);
-  SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_URL, EN_HSCROLL),
-               reinterpret_cast<LPARAM>(Control(IDC_URL)));
+  const WPARAM scrolled = MAKEWPARAM(IDC_URL, EN_HSCROLL);
+  SendMessageA(dialog_, WM_COMMAND, scrolled, reinterpret_cast<LPARAM>(Control(IDC_URL)));
   EXPECT_EQ(FocusedControlId(), IDC_URL);
   EXPECT_EQ(Text(IDC_DECIMAL), "4294967295");
 }
