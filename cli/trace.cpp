@@ -8,10 +8,10 @@
 
 #include "cli/trace.h"
 
+#include <optional>
 #include <utility>
 
 #include "cli/correction_recorder.h"
-#include "ipv4/notation.h"
 #include "support/number.h"
 #include "url/decode_url.h"
 
@@ -67,19 +67,15 @@ Text DecodeEscapes(Trace& trace, Text text) {
   return text;
 }
 
-void RewriteNumericHost(Trace& trace, std::string_view text) {
-  const std::size_t host_end = text.find_first_of("/\\");
-  if (host_end == std::string_view::npos) return;
-  const Text host(text.substr(0, host_end));
-  if (host.find_first_not_of("0123456789") != Text::npos) return;
+void TraceNumericHost(Trace& trace, std::string_view text) {
   const CorrectionRecorder recorder;
-  Text rewritten = DecimalToDotted(host);
-  rewritten += text.substr(host_end);
+  const std::optional<Text> rewritten = RewriteNumericHost(text);
+  if (!rewritten) return;
   trace.Record(recorder.corrected_text()
                    ? "numeric host rewritten (over range; decimal field corrected to " +
                          *recorder.corrected_text() + ")"
                    : "numeric host rewritten",
-               rewritten);
+               *rewritten);
 }
 
 }  // namespace
@@ -97,9 +93,9 @@ std::vector<TraceStep> TraceWindowDecoding(std::string_view url) {
   }
   const std::string_view text = url.substr(cuts.rest());
   if (text.find('%') == std::string_view::npos) {
-    RewriteNumericHost(trace, text);
+    TraceNumericHost(trace, text);
   } else {
-    RewriteNumericHost(trace, DecodeEscapes(trace, Text(text)));
+    TraceNumericHost(trace, DecodeEscapes(trace, Text(text)));
   }
   return trace.Take();
 }

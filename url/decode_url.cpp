@@ -19,18 +19,6 @@ std::size_t CutAfter(std::string_view url, std::size_t from, std::string_view ma
   return found == std::string_view::npos ? UrlCuts::kNoCut : found + marker.size();
 }
 
-// A host made of decimal digits only, followed by a slash or backslash, is an
-// address written as one number (http://3232235777/). A number with nothing
-// after it, or with a port, is left alone.
-Text RewriteNumericHost(Text text) {
-  const auto host_end =
-      std::find_if(text.begin(), text.end(), [](char c) { return c == '/' || c == '\\'; });
-  if (host_end == text.end() || !IsAllDecimalDigits({text.begin(), host_end})) return text;
-  const std::size_t host_length = static_cast<std::size_t>(host_end - text.begin());
-  text.replace(0, host_length, DecimalToDotted(text.substr(0, host_length)));
-  return text;
-}
-
 }  // namespace
 
 std::size_t UrlCuts::rest() const {
@@ -52,8 +40,21 @@ UrlCuts CutUrl(std::string_view url) {
 
 UrlReading ReadUrl(std::string_view url) {
   UrlReading reading{.cuts = CutUrl(url), .host_text = {}};
-  reading.host_text = RewriteNumericHost(DecodePercentEscapes(url.substr(reading.cuts.rest())));
+  reading.host_text = DecodePercentEscapes(url.substr(reading.cuts.rest()));
+  if (std::optional<Text> rewritten = RewriteNumericHost(reading.host_text)) {
+    reading.host_text = std::move(*rewritten);
+  }
   return reading;
+}
+
+std::optional<Text> RewriteNumericHost(std::string_view text) {
+  const std::size_t host_end = text.find_first_of("/\\");
+  if (host_end == std::string_view::npos || !IsAllDecimalDigits(text.substr(0, host_end))) {
+    return std::nullopt;
+  }
+  Text rewritten = DecimalToDotted(Text(text.substr(0, host_end)));
+  rewritten += text.substr(host_end);
+  return rewritten;
 }
 
 Text DecodeUrl(std::string_view url) { return ReadUrl(url).host_text; }

@@ -2,6 +2,7 @@
 // From the text of the URL box to the host text the window shows.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "support/text.h"
@@ -36,6 +37,12 @@ UrlReading ReadUrl(std::string_view url);
 // rewrites a host written as one decimal number as dotted text. The port,
 // path and query stay. The host text of ReadUrl.
 Text DecodeUrl(std::string_view url);
+
+// A host made of decimal digits only, followed by a slash or backslash, is an
+// address written as one number (3232235777/): the text with that host
+// rewritten as dotted text. Nothing for any other text; a number with
+// nothing after it, or with a port, is left alone.
+std::optional<Text> RewriteNumericHost(std::string_view text);
 
 // Decodes percent-escapes until none is left, in linear time; decoded
 // characters take part again ("%2541" gives "A", "%4%41" gives "J").
