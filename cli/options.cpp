@@ -9,27 +9,37 @@
 namespace morvik {
 namespace {
 
-struct Flag {
+// Every option but --input and --as, which take a value: what each sets.
+struct Switch {
   std::string_view name;
-  bool Options::*member;
+  std::string_view short_name = {};
+  bool Options::*flag = nullptr;       // a flag, or
+  Format format = Format::Automatic;   // an output format, or
+  Command command = Command::Analyse;  // --help or --version
 };
 
-constexpr Flag kFlags[] = {{"--refang", &Options::refang},
-                           {"--defang", &Options::defang},
-                           {"--trace", &Options::trace},
-                           {"--resolve", &Options::resolve}};
-
-struct FormatFlag {
-  std::string_view name;
-  Format format;
+constexpr Switch kSwitches[] = {
+    {.name = "--refang", .flag = &Options::refang},
+    {.name = "--defang", .flag = &Options::defang},
+    {.name = "--trace", .flag = &Options::trace},
+    {.name = "--resolve", .flag = &Options::resolve},
+    {.name = "--table", .format = Format::Table},
+    {.name = "--tsv", .format = Format::Tsv},
+    {.name = "--json", .format = Format::Json},
+    {.name = "--help", .short_name = "-h", .command = Command::Help},
+    {.name = "--version", .short_name = "-V", .command = Command::Version},
 };
 
-constexpr FormatFlag kFormatFlags[] = {
-    {"--table", Format::Table}, {"--tsv", Format::Tsv}, {"--json", Format::Json}};
+const Switch* FindSwitch(std::string_view name) {
+  for (const Switch& known : kSwitches) {
+    if (name == known.name || name == known.short_name) return &known;
+  }
+  return nullptr;
+}
 
-std::string_view FormatFlagName(Format format) {
-  for (const FormatFlag& flag : kFormatFlags) {
-    if (flag.format == format) return flag.name;
+std::string_view FormatName(Format format) {
+  for (const Switch& known : kSwitches) {
+    if (known.format == format) return known.name;
   }
   return "";
 }
@@ -78,9 +88,9 @@ class Parser {
       return Error("'--as' applies to scan only");
     }
     if (options_.command == Command::Convert) {
-      for (const Flag& flag : kFlags) {
-        if (flag.name != "--defang" && options_.*flag.member) {
-          return Error("'" + Text(flag.name) + "' does not apply to convert");
+      for (const Switch& known : kSwitches) {
+        if (known.flag != nullptr && known.flag != &Options::defang && options_.*known.flag) {
+          return Error("'" + Text(known.name) + "' does not apply to convert");
         }
       }
     }
@@ -104,71 +114,42 @@ class Parser {
     const std::size_t equals = argument.find('=');
     const std::string_view name = std::string_view(argument).substr(0, equals);
     const bool has_value = equals != Text::npos;
+    const auto value = [&]() -> std::optional<Text> {
+      if (has_value) return argument.substr(equals + 1);
+      if (next_ < arguments_.size()) return arguments_[next_++];
+      return std::nullopt;
+    };
 
     if (name == "--input" || name == "-i") {
-      if (has_value) {
-        options_.input_files.push_back(argument.substr(equals + 1));
-      } else if (next_ < arguments_.size()) {
-        options_.input_files.push_back(arguments_[next_++]);
-      } else {
-        return "option '" + Text(name) + "' needs a file name";
-      }
+      const std::optional<Text> file = value();
+      if (!file) return "option '" + Text(name) + "' needs a file name";
+      options_.input_files.push_back(*file);
       return std::nullopt;
     }
     if (name == "--as") {
-      Text kind;
-      if (has_value) {
-        kind = argument.substr(equals + 1);
-      } else if (next_ < arguments_.size()) {
-        kind = arguments_[next_++];
-      } else {
-        return Text("option '--as' needs mail, mbox, html or text");
+      const std::optional<Text> kind = value();
+      if (!kind) return Text("option '--as' needs mail, mbox, html or text");
+      if (*kind != "mail" && *kind != "mbox" && *kind != "html" && *kind != "text") {
+        return "option '--as' takes mail, mbox, html or text, not '" + *kind + "'";
       }
-      if (kind != "mail" && kind != "mbox" && kind != "html" && kind != "text") {
-        return "option '--as' takes mail, mbox, html or text, not '" + kind + "'";
-      }
-      options_.scan_as = kind;
+      options_.scan_as = *kind;
       return std::nullopt;
     }
-    if (has_value) {
-      if (IsKnown(name)) return "option '" + Text(name) + "' takes no value";
-      return "unknown option '" + Text(name) + "'";
-    }
-    if (name == "--help" || name == "-h") {
-      options_.command = Command::Help;
-      return std::nullopt;
-    }
-    if (name == "--version" || name == "-V") {
-      options_.command = Command::Version;
-      return std::nullopt;
-    }
-    for (const Flag& flag : kFlags) {
-      if (name == flag.name) {
-        options_.*flag.member = true;
-        return std::nullopt;
-      }
-    }
-    for (const FormatFlag& flag : kFormatFlags) {
-      if (name != flag.name) continue;
-      if (options_.format != Format::Automatic && options_.format != flag.format) {
+    const Switch* known = FindSwitch(name);
+    if (known == nullptr) return "unknown option '" + Text(name) + "'";
+    if (has_value) return "option '" + Text(name) + "' takes no value";
+    if (known->flag != nullptr) {
+      options_.*known->flag = true;
+    } else if (known->format != Format::Automatic) {
+      if (options_.format != Format::Automatic && options_.format != known->format) {
         return "'" + Text(name) + "' cannot be combined with '" +
-               Text(FormatFlagName(options_.format)) + "'";
+               Text(FormatName(options_.format)) + "'";
       }
-      options_.format = flag.format;
-      return std::nullopt;
+      options_.format = known->format;
+    } else {
+      options_.command = known->command;
     }
-    return "unknown option '" + argument + "'";
-  }
-
-  static bool IsKnown(std::string_view name) {
-    for (const Flag& flag : kFlags) {
-      if (name == flag.name) return true;
-    }
-    for (const FormatFlag& flag : kFormatFlags) {
-      if (name == flag.name) return true;
-    }
-    return name == "--help" || name == "-h" || name == "--version" || name == "-V" ||
-           name == "--as";
+    return std::nullopt;
   }
 
   const std::vector<Text>& arguments_;
