@@ -21,46 +21,37 @@ namespace {
 // endless line take all memory.
 constexpr std::size_t kLongestLineMiB = 64;
 constexpr std::size_t kLongestLine = kLongestLineMiB * 1024 * 1024;
-constexpr int kDefaultWidth = 120;
-
-std::unique_ptr<OutputFormat> MakeFormat(const Options& options, const Terminal& terminal) {
-  Format format = options.format;
-  if (format == Format::Automatic) format = terminal.output ? Format::Table : Format::Tsv;
-  if (format == Format::Json) return MakeJsonLinesFormat();
-  if (format == Format::Tsv) return MakeTsvFormat();
-  const int width = terminal.width > 0 ? terminal.width : kDefaultWidth;
+// The table's columns, for `convert` or for URLs.
+std::vector<TableColumn> TableColumns(const Options& options) {
   if (options.command == Command::Convert) {
-    return MakeTableFormat(
-        {{.fields = {"input"}, .header = "INPUT"},
-         {.fields = {"notation"}, .header = "NOTATION", .width = 8},
-         {.fields = {"dotted"}, .header = "DOTTED", .width = options.defang ? 27 : 15},
-         {.fields = {"decimal"}, .header = "DECIMAL", .width = 10},
-         {.fields = {"hex"}, .header = "HEX", .width = 8},
-         {.fields = {"note"}, .header = "NOTE"}},
-        width);
+    return {{.fields = {"input"}, .header = "INPUT"},
+            {.fields = {"notation"}, .header = "NOTATION", .width = 8},
+            {.fields = {"dotted"}, .header = "DOTTED", .width = options.defang ? 27 : 15},
+            {.fields = {"decimal"}, .header = "DECIMAL", .width = 10},
+            {.fields = {"hex"}, .header = "HEX", .width = 8},
+            {.fields = {"note"}, .header = "NOTE"}};
   }
-  return MakeTableFormat(
-      {{.fields = {"url"}, .header = "URL", .shares = 3},
-       {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
-       {.fields = {"window_dotted"}, .header = "WINDOW ADDRESS", .width = options.defang ? 27 : 15},
-       {.fields = {"window_decimal"}, .header = "DECIMAL", .width = 10},
-       {.fields = {"window_hex"}, .header = "HEX", .width = 8},
-       {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
-       {.fields = {"same"}, .header = "SAME", .width = 4},
-       {.fields = {"reasons"},
-        .header = "REASONS",
-        .shares = 3,
-        .also_field = "looks_like",
-        .also_label = "looks like "}},
-      width);
+  return {
+      {.fields = {"url"}, .header = "URL", .shares = 3},
+      {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
+      {.fields = {"window_dotted"}, .header = "WINDOW ADDRESS", .width = options.defang ? 27 : 15},
+      {.fields = {"window_decimal"}, .header = "DECIMAL", .width = 10},
+      {.fields = {"window_hex"}, .header = "HEX", .width = 8},
+      {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
+      {.fields = {"same"}, .header = "SAME", .width = 4},
+      {.fields = {"reasons"},
+       .header = "REASONS",
+       .shares = 3,
+       .also_field = "looks_like",
+       .also_label = "looks like "}};
 }
 
 class Runner {
  public:
   Runner(const Options& options, const Terminal& terminal)
       : options_(options),
-        format_(MakeFormat(options, terminal)),
         sink_(stdout),
+        format_(MakeOutputFormat(options, terminal, TableColumns(options), sink_)),
         // A person reading along gets each result at once.
         flush_each_record_(terminal.output || terminal.input),
         progress_(stderr, terminal.errors && !terminal.output) {
@@ -69,11 +60,6 @@ class Runner {
     url_options_.resolver = options.resolve ? &SystemResolver() : nullptr;
     record_options_.defang = options.defang;
     record_options_.trace = options.trace;
-    // A long line goes out while it is written; once the output is gone,
-    // the rest of the line is dropped.
-    format_->SetSpill([this](Text& out) {
-      if (!sink_.Flush(false)) out.clear();
-    });
   }
 
   int Run() {
@@ -169,8 +155,8 @@ class Runner {
   }
 
   const Options& options_;
-  std::unique_ptr<OutputFormat> format_;
   OutputSink sink_;
+  std::unique_ptr<OutputFormat> format_;
   bool flush_each_record_;
   Progress progress_;
   UrlAnalysisOptions url_options_;
@@ -182,6 +168,24 @@ class Runner {
 };
 
 }  // namespace
+
+std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Terminal& terminal,
+                                               std::vector<TableColumn> table_columns,
+                                               OutputSink& sink) {
+  constexpr int kDefaultWidth = 120;
+  Format format = options.format;
+  if (format == Format::Automatic) format = terminal.output ? Format::Table : Format::Tsv;
+  std::unique_ptr<OutputFormat> chosen =
+      format == Format::Json ? MakeJsonLinesFormat()
+      : format == Format::Tsv
+          ? MakeTsvFormat()
+          : MakeTableFormat(std::move(table_columns),
+                            terminal.width > 0 ? terminal.width : kDefaultWidth);
+  chosen->SetSpill([&sink](Text& out) {
+    if (!sink.Flush(false)) out.clear();
+  });
+  return chosen;
+}
 
 int Run(const Options& options, const Terminal& terminal) {
   return Runner(options, terminal).Run();

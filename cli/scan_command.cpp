@@ -17,29 +17,22 @@ namespace {
 
 constexpr std::size_t kMiB = std::size_t{1024} * 1024;
 
-constexpr int kDefaultWidth = 120;
-
-std::unique_ptr<OutputFormat> MakeScanFormat(const Options& options, const Terminal& terminal) {
-  Format format = options.format;
-  if (format == Format::Automatic) format = terminal.output ? Format::Table : Format::Tsv;
-  if (format == Format::Json) return MakeJsonLinesFormat();
-  if (format == Format::Tsv) return MakeTsvFormat();
-  return MakeTableFormat(
-      {{.fields = {"part"}, .header = "PART", .width = 4},
-       {.fields = {"element"}, .header = "ELEMENT", .width = 7},
-       {.fields = {"line"}, .header = "LINE", .width = 4},
-       {.fields = {"shown"}, .header = "SHOWN", .shares = 2},
-       {.fields = {"url"}, .header = "URL", .shares = 3},
-       {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
-       {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
-       {.fields = {"same"}, .header = "SAME", .width = 4},
-       {.fields = {"count"}, .header = "N", .width = 3},
-       {.fields = {"reasons"},
-        .header = "REASONS",
-        .shares = 5,
-        .also_field = "looks_like",
-        .also_label = "looks like "}},
-      terminal.width > 0 ? terminal.width : kDefaultWidth);
+std::vector<TableColumn> ScanTableColumns() {
+  return {
+      {.fields = {"part"}, .header = "PART", .width = 4},
+      {.fields = {"element"}, .header = "ELEMENT", .width = 7},
+      {.fields = {"line"}, .header = "LINE", .width = 4},
+      {.fields = {"shown"}, .header = "SHOWN", .shares = 2},
+      {.fields = {"url"}, .header = "URL", .shares = 3},
+      {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
+      {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
+      {.fields = {"same"}, .header = "SAME", .width = 4},
+      {.fields = {"count"}, .header = "N", .width = 3},
+      {.fields = {"reasons"},
+       .header = "REASONS",
+       .shares = 5,
+       .also_field = "looks_like",
+       .also_label = "looks like "}};
 }
 
 // Text from the input shown in a message on standard error, with control
@@ -70,8 +63,8 @@ class Scanner {
  public:
   Scanner(const Options& options, const Terminal& terminal)
       : options_(options),
-        format_(MakeScanFormat(options, terminal)),
         sink_(stdout),
+        format_(MakeOutputFormat(options, terminal, ScanTableColumns(), sink_)),
         flush_each_record_(terminal.output || terminal.input),
         summaries_(terminal.output) {
     analysis_.trace = options.trace;
@@ -79,9 +72,6 @@ class Scanner {
     describing_.defang = options.defang;
     describing_.trace = options.trace;
     if (!options.scan_as.empty()) forced_kind_ = InputKindNamed(options.scan_as);
-    format_->SetSpill([this](Text& out) {
-      if (!sink_.Flush(false)) out.clear();
-    });
   }
 
   int Run() {
@@ -206,8 +196,8 @@ class Scanner {
   }
 
   const Options& options_;
-  std::unique_ptr<OutputFormat> format_;
   OutputSink sink_;
+  std::unique_ptr<OutputFormat> format_;
   bool flush_each_record_;
   bool summaries_;
   std::optional<InputKind> forced_kind_;
