@@ -11,7 +11,6 @@
 #include "cli/output_sink.h"
 #include "cli/platform.h"
 #include "cli/progress.h"
-#include "cli/refang.h"
 #include "cli/url_record.h"
 
 namespace morvik {
@@ -57,6 +56,7 @@ class Runner {
         progress_(stderr, terminal.errors && !terminal.output) {
     url_options_.refang = options.refang;
     url_options_.trace = options.trace;
+    url_options_.defang = options.defang;
     url_options_.resolver = options.resolve ? &SystemResolver() : nullptr;
     record_options_.defang = options.defang;
     record_options_.trace = options.trace;
@@ -129,10 +129,7 @@ class Runner {
       DescribeConversion(source, line_number, conversion, options_.defang, record_);
       format_->Write(record_, sink_.buffer());
     } else {
-      UrlReport report = AnalyseUrl(text, url_options_);
-      if (options_.defang) {
-        for (TraceStep& step : report.trace) step.text = DefangUrl(step.text);
-      }
+      const UrlReport report = AnalyseUrl(text, url_options_);
       DescribeUrlReport(source, line_number, report, record_options_, record_);
       format_->Write(record_, sink_.buffer());
     }

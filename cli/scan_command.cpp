@@ -68,6 +68,7 @@ class Scanner {
         flush_each_record_(terminal.output || terminal.input),
         summaries_(terminal.output) {
     analysis_.trace = options.trace;
+    analysis_.defang = options.defang;
     analysis_.resolver = options.resolve ? &SystemResolver() : nullptr;
     describing_.defang = options.defang;
     describing_.trace = options.trace;

@@ -14,9 +14,6 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
   UrlAnalysisOptions exact = analysis;
   exact.refang = false;  // links are refanged where they are found
   report = AnalyseUrl(link.url, exact);
-  if (describing.defang) {
-    for (TraceStep& step : report.trace) step.text = DefangUrl(step.text);
-  }
   const bool shown_elsewhere = ShownTextNamesAnotherHost(link.shown, report.browser);
   if (shown_elsewhere)
     report.comparison.reasons.push_back(ReasonPhrase(Reason::ShownTextNamesAnotherHost));

@@ -23,6 +23,9 @@ UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options) 
   };
   report.comparison = CompareReadings(url, report.window, report.browser, options.resolver);
   report.refanged = std::move(refanged);
+  if (options.defang) {
+    for (TraceStep& step : report.trace) step.text = DefangUrl(step.text);
+  }
   return report;
 }
 

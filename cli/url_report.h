@@ -17,6 +17,7 @@ namespace morvik {
 struct UrlAnalysisOptions {
   bool refang = false;
   bool trace = false;
+  bool defang = false;                     // trace texts written defanged
   const HostResolver* resolver = nullptr;  // null: no name is looked up
 };
 

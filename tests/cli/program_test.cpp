@@ -254,14 +254,16 @@ TEST_F(ProgramTest, RefangsInputAndDefangsOutput) {
       refanged.out,
       "assert rows[0]['url'] == 'http://evil.example:8080/x' and rows[0]['browser_port'] == 8080\n"
       "assert rows[0]['browser_host_unicode'] is None\n"));  // only for internationalised names
-  const Outcome defanged = Cli("--defang --json 'http://evil.example/x' 'http://3232235777/'");
+  const Outcome defanged =
+      Cli("--defang --trace --json 'http://evil.example/x' 'http://3232235777/'");
   EXPECT_EQ(defanged.out.find("http://"), std::string::npos);
   EXPECT_EQ(defanged.out.find("evil.example"), std::string::npos);
   EXPECT_TRUE(PythonAccepts(defanged.out,
                             "assert rows[0]['url'] == 'hxxp[://]evil[.]example/x'\n"
                             "assert rows[0]['browser_host'] == 'evil[.]example'\n"
                             "assert rows[1]['window_dotted'] == '192[.]168[.]1[.]1' and "
-                            "rows[1]['window_decimal'] == '3232235777'\n"));
+                            "rows[1]['window_decimal'] == '3232235777'\n"
+                            "assert rows[1]['trace'][-1]['text'] == '192[.]168[.]1[.]1/'\n"));
 }
 
 TEST_F(ProgramTest, ConvertsAddressesBetweenNotations) {
