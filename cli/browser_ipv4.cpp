@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "support/text.h"
+
 namespace morvik {
 namespace {
 
@@ -14,13 +16,6 @@ struct PartValue {
   int radix = 10;
   bool octal_misleads = false;
 };
-
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
-}
 
 std::uint64_t Accumulate(std::uint64_t value, int radix, int digit) {
   const std::uint64_t next =
@@ -43,8 +38,8 @@ std::optional<PartValue> ParsePart(std::string_view part) {
   }
   std::uint64_t as_decimal = 0;
   for (const char c : digits) {
-    const int digit = DigitValue(c);
-    if (digit >= result.radix) return std::nullopt;
+    const int digit = HexDigit(c);
+    if (digit < 0 || digit >= result.radix) return std::nullopt;
     result.value = Accumulate(result.value, result.radix, digit);
     if (result.radix == 8) as_decimal = Accumulate(as_decimal, 10, digit);
   }

@@ -3,15 +3,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "support/text.h"
+
 namespace morvik {
 namespace {
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -6,7 +6,11 @@
 // is absent and the callers fall back (IDNA) or say they could not check
 // (look-alike names).
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+
+#include "support/text.h"
 
 #if defined(_WIN32)
 // MinGW ships no ICU headers: the declarations of the stable C interface we
@@ -131,5 +135,28 @@ struct IcuFunctions {
 
 // The table, or null where ICU is not available. Loaded once.
 const IcuFunctions* Icu();
+
+// ICU's way of returning text of unknown length: a call into a buffer that
+// is too small reports U_BUFFER_OVERFLOW_ERROR and the length needed, and a
+// second call into a buffer of that length fills it. `call(buffer, capacity,
+// &status)` is one call; `guess` sizes the first buffer. Null when ICU
+// reports an error.
+template <typename Call>
+std::optional<Text> FillIcuBuffer(std::size_t guess, const Call& call) {
+  Text buffer(guess, '\0');
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::int32_t length =
+        call(buffer.data(), static_cast<std::int32_t>(buffer.size()), &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR && length > 0) {
+      buffer.resize(static_cast<std::size_t>(length));
+      continue;
+    }
+    if (U_FAILURE(status) || length < 0) return std::nullopt;
+    buffer.resize(static_cast<std::size_t>(length));
+    return buffer;
+  }
+  return std::nullopt;
+}
 
 }  // namespace morvik

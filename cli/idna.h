@@ -6,6 +6,9 @@
 // IdnToAscii/IdnToUnicode). Only names that hold non-ASCII characters or
 // "xn--" labels come here; an ASCII name is simply lower-cased by the caller.
 
+#include <string_view>
+#include <vector>
+
 #include "support/text.h"
 
 namespace morvik {
@@ -23,6 +26,10 @@ IdnaResult DomainToAscii(const Text& utf8_domain);
 
 // ASCII name back to UTF-8; a label that does not decode stays in ASCII.
 IdnaResult DomainToUnicode(const Text& ascii_domain);
+
+// Labels as UTS 46 splits them: at "." and at the three full stops it maps
+// to "." (ideographic, fullwidth, halfwidth ideographic).
+std::vector<std::string_view> SplitLabels(std::string_view name);
 
 // The same, through the platform's own functions where ICU is missing
 // (Windows without icu.dll); they are looked up at run time.

@@ -94,66 +94,26 @@ struct Converted {
 };
 
 Converted Run(IcuConvert convert, const UIDNA* idna, std::string_view input) {
-  Converted result;
+  UIDNAInfo info = {};
   // Mapping rarely grows a name much; a second call fits any growth.
-  result.text.resize(input.size() + 64);
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    UIDNAInfo info = {};
-    info.size = sizeof info;
-    UErrorCode status = U_ZERO_ERROR;
-    const std::int32_t length = convert(idna,
-                                        input.data(),
-                                        static_cast<std::int32_t>(input.size()),
-                                        result.text.data(),
-                                        static_cast<std::int32_t>(result.text.size()),
-                                        &info,
-                                        &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR && length > 0) {
-      result.text.resize(static_cast<std::size_t>(length));
-      continue;
-    }
-    if (U_FAILURE(status) || length < 0) return {};
-    result.text.resize(static_cast<std::size_t>(length));
-    result.errors = info.errors;
-    result.ok = true;
-    return result;
-  }
-  return {};
-}
-
-// Labels as UTS 46 splits them: at "." and at the three full stops it maps
-// to "." (ideographic, fullwidth, halfwidth ideographic).
-std::vector<std::string_view> SplitLabels(std::string_view name) {
-  std::vector<std::string_view> labels;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= name.size();) {
-    std::size_t stop_length = 0;
-    if (i == name.size() || name[i] == '.') {
-      stop_length = 1;
-    } else if (name.substr(i, 3) == "\xE3\x80\x82" || name.substr(i, 3) == "\xEF\xBC\x8E" ||
-               name.substr(i, 3) == "\xEF\xBD\xA1") {
-      stop_length = 3;
-    }
-    if (stop_length == 0) {
-      ++i;
-      continue;
-    }
-    labels.push_back(name.substr(start, i - start));
-    i += stop_length;
-    start = i;
-  }
-  return labels;
+  std::optional<Text> text = FillIcuBuffer(
+      input.size() + 64, [&](char* buffer, std::int32_t capacity, UErrorCode* status) {
+        info = {};
+        info.size = sizeof info;
+        return convert(idna,
+                       input.data(),
+                       static_cast<std::int32_t>(input.size()),
+                       buffer,
+                       capacity,
+                       &info,
+                       status);
+      });
+  if (!text) return {};
+  return {true, std::move(*text), info.errors};
 }
 
 bool IsAsciiPunycodeLabel(std::string_view label) {
-  if (label.size() < 4 || (label[0] | 0x20) != 'x' || (label[1] | 0x20) != 'n' || label[2] != '-' ||
-      label[3] != '-') {
-    return false;
-  }
-  for (const char c : label) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+  return StartsWithIgnoringAsciiCase(label, "xn--") && IsAscii(label);
 }
 
 // Browsers go to a name whose "xn--" label, written in ASCII, does not
@@ -206,18 +166,9 @@ bool MapsCapitalSharpSToSs(const IcuFunctions& icu, const UIDNA* idna) {
 }
 
 Text WithCurrentSharpS(const IcuFunctions& icu, const UIDNA* idna, const Text& name) {
-  constexpr std::string_view kCapital = "\xE1\xBA\x9E";
-  constexpr std::string_view kSmall = "\xC3\x9F";
+  constexpr const char* kCapital = "\xE1\xBA\x9E";
   if (name.find(kCapital) == Text::npos || !MapsCapitalSharpSToSs(icu, idna)) return name;
-  Text mapped;
-  std::size_t from = 0;
-  for (std::size_t at = name.find(kCapital); at != Text::npos; at = name.find(kCapital, from)) {
-    mapped.append(name, from, at - from);
-    mapped += kSmall;
-    from = at + kCapital.size();
-  }
-  mapped.append(name, from);
-  return mapped;
+  return ReplaceText(name, kCapital, "\xC3\x9F");
 }
 
 }  // namespace
@@ -227,6 +178,28 @@ Text WithCurrentSharpS(const IcuFunctions& icu, const UIDNA* idna, const Text& n
 IdnaResult FallbackDomainToAscii(const Text&) { return {false, {}, "ICU has no IDNA data"}; }
 IdnaResult FallbackDomainToUnicode(const Text&) { return {false, {}, "ICU has no IDNA data"}; }
 #endif
+
+std::vector<std::string_view> SplitLabels(std::string_view name) {
+  std::vector<std::string_view> labels;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= name.size();) {
+    std::size_t stop_length = 0;
+    if (i == name.size() || name[i] == '.') {
+      stop_length = 1;
+    } else if (name.substr(i, 3) == "\xE3\x80\x82" || name.substr(i, 3) == "\xEF\xBC\x8E" ||
+               name.substr(i, 3) == "\xEF\xBD\xA1") {
+      stop_length = 3;
+    }
+    if (stop_length == 0) {
+      ++i;
+      continue;
+    }
+    labels.push_back(name.substr(start, i - start));
+    i += stop_length;
+    start = i;
+  }
+  return labels;
+}
 
 IdnaResult DomainToAscii(const Text& utf8_domain) {
   if (utf8_domain.size() > kLongestName) return {false, {}, kTooLong};

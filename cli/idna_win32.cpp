@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "cli/idna.h"
+#include "cli/wide_text.h"
 #include "support/text.h"
 
 namespace morvik {
@@ -27,55 +28,17 @@ IdnFunction LookUp(const char* name) {
   return nullptr;
 }
 
-std::wstring Widen(const Text& utf8) {
-  if (utf8.empty()) return {};
-  const int length = MultiByteToWideChar(
-      CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8,
-                      MB_ERR_INVALID_CHARS,
-                      utf8.data(),
-                      static_cast<int>(utf8.size()),
-                      wide.data(),
-                      length);
-  return wide;
-}
-
-Text Narrow(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int length = WideCharToMultiByte(
-      CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  Text utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8,
-                      0,
-                      wide.data(),
-                      static_cast<int>(wide.size()),
-                      utf8.data(),
-                      length,
-                      nullptr,
-                      nullptr);
-  return utf8;
-}
-
 IdnaResult Convert(IdnFunction convert, const char* function_name, const Text& utf8) {
   if (convert == nullptr) return {false, {}, "IDNA is not available on this system"};
   if (utf8.find('\0') != Text::npos) return {false, {}, "NUL character"};
-  const std::wstring source = Widen(utf8);
+  const std::wstring source = WideFromUtf8(utf8);
   if (source.empty()) return {false, {}, "not valid UTF-8"};
   const int source_length = static_cast<int>(source.size());
   const int length = convert(0, source.data(), source_length, nullptr, 0);
   if (length <= 0) return {false, {}, "rejected by " + Text(function_name)};
   std::wstring target(static_cast<std::size_t>(length), L'\0');
   convert(0, source.data(), source_length, target.data(), length);
-  return {true, Narrow(target), {}};
-}
-
-bool IsAscii(const Text& text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+  return {true, Utf8FromWide(target), {}};
 }
 
 }  // namespace
@@ -95,16 +58,13 @@ IdnaResult FallbackDomainToUnicode(const Text& ascii_domain) {
   if (whole.ok || convert == nullptr) return whole;
   // Label by label, each that does not decode kept in ASCII.
   Text unicode;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t dot = ascii_domain.find('.', start);
-    const Text label = ascii_domain.substr(start, dot - start);
+  const std::vector<std::string_view> labels = SplitLabels(ascii_domain);
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (i > 0) unicode += '.';
+    const Text label(labels[i]);
     const IdnaResult decoded =
         label.empty() ? IdnaResult{} : Convert(convert, "IdnToUnicode", label);
     unicode += decoded.ok ? decoded.text : label;
-    if (dot == Text::npos) break;
-    unicode += '.';
-    start = dot + 1;
   }
   return {true, std::move(unicode), {}};
 }

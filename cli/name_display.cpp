@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/icu_functions.h"
+#include "cli/idna.h"
 #include "cli/utf8.h"
 #include "support/text.h"
 
@@ -49,57 +50,28 @@ const USpoofChecker* DisplayChecker(const IcuFunctions& icu) {
 // small palochka "ӏ" has no dot and is drawn as "l", but its skeleton is
 // "i". Applied before any skeleton is taken.
 constexpr struct {
-  std::string_view from;
-  std::string_view to;
+  const char* from;
+  const char* to;
 } kExtraLookAlikes[] = {{"\xD3\x8F", "l"}};
 
 Text WithExtraLookAlikes(std::string_view text) {
   Text mapped(text);
-  for (const auto& extra : kExtraLookAlikes) {
-    if (mapped.find(extra.from) == Text::npos) continue;
-    Text replaced;
-    std::size_t from = 0;
-    for (std::size_t at = mapped.find(extra.from); at != Text::npos;
-         at = mapped.find(extra.from, from)) {
-      replaced.append(mapped, from, at - from);
-      replaced += extra.to;
-      from = at + extra.from.size();
-    }
-    replaced.append(mapped, from);
-    mapped = std::move(replaced);
-  }
+  for (const auto& extra : kExtraLookAlikes) mapped = ReplaceText(mapped, extra.from, extra.to);
   return mapped;
 }
 
 Text Skeleton(const IcuFunctions& icu, const USpoofChecker* checker, std::string_view text) {
   const Text mapped = WithExtraLookAlikes(text);
-  Text skeleton(mapped.size() + 16, '\0');
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    UErrorCode status = U_ZERO_ERROR;
-    const std::int32_t length =
-        icu.uspoof_getSkeletonUTF8(checker,
-                                   0,
-                                   mapped.data(),
-                                   static_cast<std::int32_t>(mapped.size()),
-                                   skeleton.data(),
-                                   static_cast<std::int32_t>(skeleton.size()),
-                                   &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR && length > 0) {
-      skeleton.resize(static_cast<std::size_t>(length));
-      continue;
-    }
-    if (U_FAILURE(status) || length < 0) return {};
-    skeleton.resize(static_cast<std::size_t>(length));
-    return skeleton;
-  }
-  return {};
-}
-
-bool IsAscii(std::string_view text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+  const auto skeleton = [&](char* buffer, std::int32_t capacity, UErrorCode* status) {
+    return icu.uspoof_getSkeletonUTF8(checker,
+                                      0,
+                                      mapped.data(),
+                                      static_cast<std::int32_t>(mapped.size()),
+                                      buffer,
+                                      capacity,
+                                      status);
+  };
+  return FillIcuBuffer(mapped.size() + 16, skeleton).value_or(Text());
 }
 
 // Code points of well-formed UTF-8 (IDNA output always is).
@@ -174,16 +146,6 @@ Text AsciiLookAlike(const IcuFunctions& icu, const USpoofChecker* checker,
   return {};
 }
 
-std::vector<std::string_view> Labels(std::string_view name) {
-  std::vector<std::string_view> labels;
-  for (std::size_t start = 0;;) {
-    const std::size_t dot = name.find('.', start);
-    labels.push_back(name.substr(start, dot - start));
-    if (dot == std::string_view::npos) return labels;
-    start = dot + 1;
-  }
-}
-
 }  // namespace
 
 NameDisplay DisplayName(std::string_view ascii, std::string_view unicode) {
@@ -200,7 +162,7 @@ NameDisplay DisplayName(std::string_view ascii, std::string_view unicode) {
     result.rule = LookAlike::NotChecked;
     return result;
   }
-  for (const std::string_view label : Labels(unicode)) {
+  for (const std::string_view label : SplitLabels(unicode)) {
     if (IsAscii(label)) continue;
     result.rule = CheckLabel(*icu, checker, label);
     if (result.rule != LookAlike::None) break;

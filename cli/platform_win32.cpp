@@ -7,29 +7,9 @@
 #include <cerrno>
 
 #include "cli/platform.h"
+#include "cli/wide_text.h"
 
 namespace morvik {
-namespace {
-
-Text Utf8FromWide(const wchar_t* wide) {
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (length <= 1) return {};
-  Text utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), length, nullptr, nullptr);
-  utf8.pop_back();  // the terminating NUL
-  return utf8;
-}
-
-std::wstring WideFromUtf8(const Text& utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), length);
-  wide.pop_back();
-  return wide;
-}
-
-}  // namespace
 
 void PrepareStandardStreams() {
   _setmode(_fileno(stdin), _O_BINARY);

@@ -1,20 +1,12 @@
 #include "cli/refang.h"
 
+#include "support/text.h"
+
 namespace morvik {
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view lower_prefix) {
-  if (text.size() < lower_prefix.size()) return false;
-  for (std::size_t i = 0; i < lower_prefix.size(); ++i) {
-    if (Lower(text[i]) != lower_prefix[i]) return false;
-  }
-  return true;
-}
-
 struct Replacement {
-  std::string_view defanged;  // lower case
+  std::string_view defanged;
   std::string_view live;
 };
 
@@ -30,7 +22,7 @@ Text Refang(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
     const std::string_view rest = text.substr(at);
-    if (StartsWithIgnoringCase(rest, "hxxp")) {
+    if (StartsWithIgnoringAsciiCase(rest, "hxxp")) {
       // The t's take the letter case of the h: hXXp is http, HXXP is HTTP.
       const char t = rest[0] == 'H' ? 'T' : 't';
       live += rest[0];
@@ -42,7 +34,7 @@ Text Refang(std::string_view text) {
     }
     bool replaced = false;
     for (const Replacement& replacement : kBrackets) {
-      if (StartsWithIgnoringCase(rest, replacement.defanged)) {
+      if (StartsWithIgnoringAsciiCase(rest, replacement.defanged)) {
         live += replacement.live;
         at += replacement.defanged.size();
         replaced = true;
@@ -57,7 +49,7 @@ Text Refang(std::string_view text) {
 Text DefangUrl(std::string_view url) {
   Text defanged;
   defanged.reserve(url.size() + 16);
-  if (StartsWithIgnoringCase(url, "http:") || StartsWithIgnoringCase(url, "https:")) {
+  if (StartsWithIgnoringAsciiCase(url, "http:") || StartsWithIgnoringAsciiCase(url, "https:")) {
     defanged += url[0];
     defanged += url[1] == 'T' ? 'X' : 'x';
     defanged += url[2] == 'T' ? 'X' : 'x';

@@ -48,6 +48,13 @@ Text UpperCaseText(std::string_view text);
 // regard to ASCII case, and bytes outside A-Z (UTF-8 included) stay.
 Text AsciiLowerCase(std::string_view text);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix);
+
+// Every byte below 0x80 (true for an empty text).
+bool IsAscii(std::string_view text);
+
+// 0 to 15 for 0-9, a-f and A-F; -1 for any other byte.
+int HexDigit(char c);
 
 // Blanks (0x20) only; TAB, CR and LF stay.
 Text TrimLeadingBlanks(const Text& text);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/icu_functions.h"
 
@@ -130,6 +132,28 @@ TEST(IdnaTest, NamesTheRuleARefusedNameBroke) {
             "joiner rule");
   EXPECT_EQ(DomainToAscii("a1-\xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A.com").error, "bidi rule");
   EXPECT_EQ(DomainToAscii("xn--\xC3\xBC.de").error, "broken punycode");
+}
+
+TEST(SplitLabelsTest, SplitsAtEveryFullStopUts46MapsToADot) {
+  struct Case {
+    std::string name;
+    std::vector<std::string_view> labels;
+  };
+  const Case cases[] = {
+      {"a.b", {"a", "b"}},
+      {"a\xE3\x80\x82"
+       "b\xEF\xBC\x8E"
+       "c\xEF\xBD\xA1"
+       "d",
+       {"a", "b", "c", "d"}},
+      {"a.", {"a", ""}},  // a trailing dot ends an empty label
+      {"", {""}},
+      {"a\xE3\x80.b", {"a\xE3\x80", "b"}},  // a cut-off full stop is no stop
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    EXPECT_EQ(SplitLabels(test.name), test.labels);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvik {
@@ -257,6 +258,56 @@ TEST(AsciiCaseTest, FoldsOnlyAsciiLetters) {
     EXPECT_EQ(AsciiLowerCase(test.a) == AsciiLowerCase(test.b), test.equal);
   }
   EXPECT_EQ(AsciiLowerCase("HTTP://X\x84Z@["), "http://x\x84z@[");
+}
+
+TEST(AsciiCaseTest, MatchesAPrefixInAnyAsciiCase) {
+  struct Case {
+    Text text;
+    Text prefix;
+    bool starts;
+  };
+  const Case cases[] = {
+      {"XN--mnchen-3ya", "xn--", true},
+      {"xN--", "Xn--", true},
+      {"xn-", "xn--", false},  // shorter than the prefix
+      {"\xC3\x84x", "\xC3\xA4", false},
+      {"anything", "", true},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.text);
+    EXPECT_EQ(StartsWithIgnoringAsciiCase(test.text, test.prefix), test.starts);
+  }
+}
+
+// ---- IsAscii, HexDigit ---------------------------------------------------------
+
+TEST(IsAsciiTest, StopsAtTheFirstByteFrom0x80) {
+  EXPECT_TRUE(IsAscii(""));
+  EXPECT_TRUE(IsAscii("a\x7F\0"s));
+  EXPECT_FALSE(IsAscii("abc\x80"));
+  EXPECT_FALSE(IsAscii("\xC3\xA4"));
+}
+
+TEST(HexDigitTest, ReadsTheTwentyTwoDigitsOnly) {
+  const std::pair<char, int> cases[] = {
+      {'0', 0},
+      {'9', 9},
+      {'a', 10},
+      {'f', 15},
+      {'A', 10},
+      {'F', 15},
+      // The neighbours of each range, and a byte whose low 7 bits are a digit.
+      {'/', -1},
+      {':', -1},
+      {'`', -1},
+      {'g', -1},
+      {'@', -1},
+      {'G', -1},
+      {'\xB1', -1},
+  };
+  for (const auto& [c, value] : cases) {
+    EXPECT_EQ(HexDigit(c), value) << c;
+  }
 }
 
 // ---- UpperCaseText -----------------------------------------------------------
