@@ -47,38 +47,16 @@ Text Refang(std::string_view text) {
 }
 
 Text DefangUrl(std::string_view url) {
-  Text defanged;
-  defanged.reserve(url.size() + 16);
+  Text scheme;
   if (StartsWithIgnoringAsciiCase(url, "http:") || StartsWithIgnoringAsciiCase(url, "https:")) {
-    defanged += url[0];
-    defanged += url[1] == 'T' ? 'X' : 'x';
-    defanged += url[2] == 'T' ? 'X' : 'x';
+    scheme += url[0];
+    scheme += url[1] == 'T' ? 'X' : 'x';
+    scheme += url[2] == 'T' ? 'X' : 'x';
     url.remove_prefix(3);
   }
-  for (std::size_t at = 0; at < url.size(); ++at) {
-    if (url.substr(at, 3) == "://") {
-      defanged += "[://]";
-      at += 2;
-    } else if (url[at] == '.') {
-      defanged += "[.]";
-    } else {
-      defanged += url[at];
-    }
-  }
-  return defanged;
+  return scheme + ReplaceText(ReplaceText(Text(url), "://", "[://]"), ".", "[.]");
 }
 
-Text DefangHost(std::string_view host) {
-  Text defanged;
-  defanged.reserve(host.size() + 8);
-  for (const char c : host) {
-    if (c == '.') {
-      defanged += "[.]";
-    } else {
-      defanged += c;
-    }
-  }
-  return defanged;
-}
+Text DefangHost(std::string_view host) { return ReplaceText(Text(host), ".", "[.]"); }
 
 }  // namespace morvik

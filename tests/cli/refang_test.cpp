@@ -32,6 +32,7 @@ TEST(DefangTest, MakesUrlsAndHostsHarmlessAndRefangUndoesIt) {
   EXPECT_EQ(DefangUrl("http://evil.example/a.html"), "hxxp[://]evil[.]example/a[.]html");
   EXPECT_EQ(DefangUrl("HTTPS://evil.example"), "HXXPS[://]evil[.]example");
   EXPECT_EQ(DefangUrl("httpbin.example"), "httpbin[.]example");  // no scheme: dots only
+  EXPECT_EQ(DefangUrl("http://a.b/?next=https://c.d"), "hxxp[://]a[.]b/?next=https[://]c[.]d");
   EXPECT_EQ(DefangHost("192.168.1.1"), "192[.]168[.]1[.]1");
   for (const char* url :
        {"http://evil.example/a.html", "https://1.2.3.4:8080/x?y=z", "ftp://a.b/"}) {
