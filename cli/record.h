@@ -7,6 +7,7 @@
 // record's writing, as the report it comes from does. Texts composed for
 // the record alone are handed over with AddOwnedText.
 
+#include <charconv>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -73,7 +74,8 @@ class Record {
   }
   void AddNumber(std::string_view name, std::int64_t number) {
     Field& field = Add(name, FieldKind::Number);
-    field.owned = std::to_string(number);
+    char digits[20];  // -9223372036854775808
+    field.owned.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
     field.owns = true;
   }
   void AddBool(std::string_view name, bool flag) { Add(name, FieldKind::Bool).flag = flag; }
