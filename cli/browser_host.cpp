@@ -78,6 +78,12 @@ BrowserHost Failed(BrowserFailure failure, Text detail) {
   return host;
 }
 
+// `host` refused: nothing but the failure is kept. Always false.
+bool Fail(BrowserHost& host, BrowserFailure failure, Text detail) {
+  host = Failed(failure, std::move(detail));
+  return false;
+}
+
 BrowserHost ParseIpv6Host(std::string_view raw_host) {
   if (raw_host.back() != ']') return Failed(BrowserFailure::InvalidIpv6, "no closing ']'");
   const std::optional<Ipv6Address> address =
@@ -92,9 +98,9 @@ BrowserHost ParseIpv6Host(std::string_view raw_host) {
 // The name in ASCII. A name of ASCII characters without "xn--" labels only
 // needs lower-casing, the result IDNA would give it, without its cost; this
 // is done in place in the same pass that looks for the other kind and for
-// characters no domain may hold.
-BrowserHost DomainToAsciiHost(Text decoded) {
-  BrowserHost host;
+// characters no domain may hold. Sets `host` (a new one); false when the
+// name is refused.
+bool DomainToAsciiHost(Text decoded, BrowserHost& host) {
   host.kind = BrowserHostKind::Domain;
   bool needs_idna = StartsWithPunycodePrefix(decoded);
   std::size_t forbidden = std::string_view::npos;
@@ -111,8 +117,8 @@ BrowserHost DomainToAsciiHost(Text decoded) {
   }
   if (needs_idna) {
     IdnaResult ascii = DomainToAscii(decoded);
-    if (!ascii.ok) return Failed(BrowserFailure::Idna, ascii.error);
-    if (ascii.text.empty()) return Failed(BrowserFailure::Idna, "nothing left after mapping");
+    if (!ascii.ok) return Fail(host, BrowserFailure::Idna, std::move(ascii.error));
+    if (ascii.text.empty()) return Fail(host, BrowserFailure::Idna, "nothing left after mapping");
     host.ascii = std::move(ascii.text);
     host.went_through_idna = true;
     forbidden = FirstForbidden(host.ascii);
@@ -120,10 +126,10 @@ BrowserHost DomainToAsciiHost(Text decoded) {
     host.ascii = std::move(decoded);
   }
   if (forbidden != std::string_view::npos) {
-    return Failed(BrowserFailure::ForbiddenCharacter,
-                  DescribeCharacter(static_cast<unsigned char>(host.ascii[forbidden])));
+    return Fail(host, BrowserFailure::ForbiddenCharacter,
+                DescribeCharacter(static_cast<unsigned char>(host.ascii[forbidden])));
   }
-  return host;
+  return true;
 }
 
 }  // namespace
@@ -145,14 +151,21 @@ Text PercentDecodeOnce(std::string_view text) {
 }
 
 BrowserHost ParseBrowserHost(std::string_view raw_host) {
-  if (raw_host.front() == '[') return ParseIpv6Host(raw_host);
-
-  BrowserHost host = DomainToAsciiHost(PercentDecodeOnce(raw_host));
-  if (host.failure != BrowserFailure::None) return host;
+  // One host, filled in place and returned as it is (every return names
+  // it): a host is too big to be moved from one step to the next.
+  BrowserHost host;
+  if (raw_host.front() == '[') {
+    host = ParseIpv6Host(raw_host);
+    return host;
+  }
+  if (!DomainToAsciiHost(PercentDecodeOnce(raw_host), host)) return host;
 
   if (EndsInANumber(host.ascii)) {
     host.ipv4 = ParseBrowserIpv4(host.ascii);
-    if (!host.ipv4) return Failed(BrowserFailure::InvalidIpv4, host.ascii);
+    if (!host.ipv4) {
+      Fail(host, BrowserFailure::InvalidIpv4, host.ascii);
+      return host;
+    }
     host.kind = BrowserHostKind::Ipv4;
     host.ascii = DottedText(host.ipv4->address);
     return host;
@@ -160,7 +173,10 @@ BrowserHost ParseBrowserHost(std::string_view raw_host) {
 
   if (host.went_through_idna) {
     const IdnaResult unicode = DomainToUnicode(host.ascii);
-    if (!unicode.ok) return Failed(BrowserFailure::Idna, unicode.error);
+    if (!unicode.ok) {
+      Fail(host, BrowserFailure::Idna, unicode.error);
+      return host;
+    }
     host.unicode = unicode.text;
     NameDisplay display = DisplayName(host.ascii, host.unicode);
     if (display.display != host.ascii) host.display = std::move(display.display);
