@@ -33,9 +33,9 @@ class OutputFormat {
   // A text field by `append`, upper-cased where the field asks for it; a
   // long one a piece at a time, spilling between the pieces.
   template <typename Append>
-  void AppendTextField(Text& out, const Field& field, const Append& append) const {
+  void AppendTextField(Text& out, const Field& field, const Append& append) {
     const auto shown = [&](Text& to, std::string_view piece) {
-      field.upper_case ? AppendUpperCase(to, piece, append) : append(to, piece);
+      field.upper_case ? AppendUpperCase(to, piece, upper_case_piece_, append) : append(to, piece);
     };
     if (field.text().size() <= kSpillBytes) {
       shown(out, field.text());
@@ -46,6 +46,7 @@ class OutputFormat {
 
  private:
   std::function<void(Text&)> spill_;
+  Text upper_case_piece_;
 };
 
 // Tab-separated, one header line of field names. Missing values are empty,

@@ -30,7 +30,7 @@ class TsvFormat final : public OutputFormat {
     AppendEscaped(out, text, EscapeFor::Tsv);
   }
 
-  void AppendValue(const Field& field, Text& out) const {
+  void AppendValue(const Field& field, Text& out) {
     switch (field.kind) {
       case FieldKind::Null: return;
       case FieldKind::Text:

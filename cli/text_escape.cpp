@@ -1,6 +1,7 @@
 #include "cli/text_escape.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #if defined(__SSE2__)
@@ -37,9 +38,14 @@ bool ActsOnTerminal(char32_t code_point) {
 }
 
 // Printable ASCII other than "\\" and `quote` is written as it stands.
+constexpr std::array<bool, 256> kPrintableNotBackslash = [] {
+  std::array<bool, 256> printable{};
+  for (int c = 0x20; c < 0x7F; ++c) printable[c] = c != '\\';
+  return printable;
+}();
+
 bool IsPlain(char c, char quote) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 0x20 && byte < 0x7F && c != '\\' && c != quote;
+  return kPrintableNotBackslash[static_cast<unsigned char>(c)] && c != quote;
 }
 
 // The end of the run of plain bytes from `at` on.

@@ -28,12 +28,15 @@ void AppendJsonString(Text& out, std::string_view text);
 void AppendJsonContent(Text& out, std::string_view text);
 
 // `append(out, piece)` for `text` upper-cased as the window upper-cases a
-// host (UpperCaseText), a small piece at a time.
+// host (UpperCaseText), a small piece at a time. The pieces are made in
+// `piece`, which keeps its room from one call to the next.
 template <typename Append>
-void AppendUpperCase(Text& out, std::string_view text, const Append& append) {
+void AppendUpperCase(Text& out, std::string_view text, Text& piece, const Append& append) {
   constexpr std::size_t kPiece = 4096;
   for (std::size_t at = 0; at < text.size(); at += kPiece) {
-    append(out, UpperCaseText(text.substr(at, kPiece)));
+    piece.assign(text.substr(at, kPiece));
+    UpperCaseInPlace(piece);
+    append(out, piece);
   }
 }
 

@@ -121,7 +121,7 @@ Text ReplaceText(const Text& text, const Text& pattern, const Text& replacement)
   return result;
 }
 
-Text UpperCaseText(std::string_view text) {
+void UpperCaseInPlace(Text& text) {
   // Byte-to-byte map: ASCII letters plus the code page 437 letters whose
   // upper-case partner is also in that code page.
   static const std::array<unsigned char, 256> kUpper = [] {
@@ -141,10 +141,14 @@ Text UpperCaseText(std::string_view text) {
     map[0x87] = 0x80;  // c cedilla
     return map;
   }();
-  Text result(text);
-  for (char& c : result) {
+  for (char& c : text) {
     c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
   }
+}
+
+Text UpperCaseText(std::string_view text) {
+  Text result(text);
+  UpperCaseInPlace(result);
   return result;
 }
 
@@ -157,6 +161,7 @@ Text AsciiLowerCase(std::string_view text) {
 }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a == b) return true;  // mostly so: names are written in small letters
   const auto lower = [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
   };
