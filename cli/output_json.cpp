@@ -7,61 +7,68 @@ namespace {
 
 class JsonLinesFormat final : public OutputFormat {
  public:
-  // Every record has the fields of `shape`: their keys are composed here
-  // once instead of on each line.
+  // Every record has the fields of `shape`: their names are composed into
+  // the punctuation around them here, once, instead of on each line.
   void Begin(const Record& shape, Text&) override {
-    keys_.clear();
+    names_.clear();
     for (const Field& field : shape.fields()) {
-      keys_.push_back({field.name, Key(field.name, keys_.empty())});
+      names_.push_back(ComposeName(field.name, names_.empty()));
     }
   }
 
+  // A field's name, the quotes of the texts on either side and a null value
+  // go out in one piece: the line is written in about half as many appends.
   void Write(const Record& record, Text& out) override {
     const std::span<const Field> fields = record.fields();
+    bool after_text = false;
     for (std::size_t i = 0; i < fields.size(); ++i) {
       const Field& field = fields[i];
-      const std::string_view key = i < keys_.size() && IsNamed(keys_[i], field.name)
-                                       ? std::string_view(keys_[i].text)
-                                       : (unknown_key_ = Key(field.name, i == 0));
-      // A text's opening quote goes out with its key.
-      out += field.kind == FieldKind::Text ? key : key.substr(0, key.size() - 1);
+      const ComposedName& name = i < names_.size() && IsNamed(names_[i], field.name)
+                                     ? names_[i]
+                                     : (unknown_name_ = ComposeName(field.name, i == 0));
+      std::string_view piece = field.kind == FieldKind::Null ? name.with_null : name.with_quotes;
+      if (!after_text) piece.remove_prefix(1);
+      if (field.kind != FieldKind::Null && field.kind != FieldKind::Text) piece.remove_suffix(1);
+      out += piece;
       AppendValue(field, out);
+      after_text = field.kind == FieldKind::Text;
     }
-    out += "}\n";
+    out += after_text ? "\"}\n" : "}\n";
   }
 
  private:
-  struct PreparedKey {
+  struct ComposedName {
     std::string_view name;
-    Text text;
+    Text with_quotes;  // `","name":"`: the quote that ends a text before it, and begins its own
+    Text with_null;    // `","name":null`
   };
 
-  // `{"name":"` for the first field, `,"name":"` for the others. Field
-  // names are the program's own identifiers: nothing to escape.
-  static Text Key(std::string_view name, bool first) {
-    Text key(first ? "{\"" : ",\"");
+  // With "{" instead of "," for the first field. Field names are the
+  // program's own identifiers: nothing to escape.
+  static ComposedName ComposeName(std::string_view name, bool first) {
+    Text key(first ? "\"{\"" : "\",\"");
     key += name;
-    key += "\":\"";
-    return key;
+    key += "\":";
+    return {name, key + '"', key + "null"};
   }
 
   // Names are literals: the same literal is found by its address, without
   // comparing the bytes.
-  static bool IsNamed(const PreparedKey& key, std::string_view name) {
-    return key.name.size() == name.size() && (key.name.data() == name.data() || key.name == name);
+  static bool IsNamed(const ComposedName& composed, std::string_view name) {
+    return composed.name.size() == name.size() &&
+           (composed.name.data() == name.data() || composed.name == name);
   }
 
-  // The value, but for a text's opening quote.
+  // The value without the quotes of a text.
   void AppendValue(const Field& field, Text& out) {
     switch (field.kind) {
-      case FieldKind::Null: out += "null"; return;
+      case FieldKind::Null: return;
       case FieldKind::Text:
         if (field.plain) {
           out += field.text();
         } else {
           AppendTextField(out, field, AppendJsonContent);
         }
-        out += '"';
         return;
       case FieldKind::Number: out += field.text(); return;
       case FieldKind::Bool: out += field.flag ? "true" : "false"; return;
@@ -92,8 +99,8 @@ class JsonLinesFormat final : public OutputFormat {
     }
   }
 
-  std::vector<PreparedKey> keys_;
-  Text unknown_key_;  // the key of a field that the shape did not have
+  std::vector<ComposedName> names_;
+  ComposedName unknown_name_;  // a field the shape did not have
 };
 
 }  // namespace

@@ -58,14 +58,24 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t at, char quote) {
   const __m128i space_and_one = _mm_set1_epi8(0x21);
   const __m128i backslash = _mm_set1_epi8('\\');
   const __m128i quotes = _mm_set1_epi8(quote);
-  for (; at + 16 <= text.size(); at += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+  // Bit i set: the byte at `from + i` is not plain.
+  const auto unplain_bits = [&](std::size_t from) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
     const __m128i unplain =
         _mm_or_si128(_mm_cmplt_epi8(_mm_add_epi8(bytes, one), space_and_one),
                      _mm_or_si128(_mm_cmpeq_epi8(bytes, backslash), _mm_cmpeq_epi8(bytes, quotes)));
-    if (const int mask = _mm_movemask_epi8(unplain); mask != 0) {
-      return at + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
+    return static_cast<unsigned>(_mm_movemask_epi8(unplain));
+  };
+  if (text.size() >= 16) {
+    for (; at + 16 <= text.size(); at += 16) {
+      if (const unsigned bits = unplain_bits(at); bits != 0) return at + std::countr_zero(bits);
     }
+    if (at == text.size()) return at;
+    // The last sixteen bytes, some of them seen already: a text's end is
+    // not read a byte at a time.
+    const std::size_t last = text.size() - 16;
+    const unsigned bits = unplain_bits(last) >> (at - last);
+    return bits != 0 ? at + std::countr_zero(bits) : text.size();
   }
 #endif
   while (at < text.size() && IsPlain(text[at], quote)) ++at;

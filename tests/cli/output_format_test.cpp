@@ -90,6 +90,66 @@ TEST(OutputFormatTest, JsonLinesHaveOneObjectPerRecord) {
   EXPECT_NE(out.find("\"reasons\":[],\"trace\":[]}"), std::string::npos) << out;
 }
 
+// JSON keys are composed once from the shape given to Begin; a record whose
+// fields differ from the shape's (other names, of the same length too, or
+// more fields) is still written under its own names.
+TEST(OutputFormatTest, JsonLinesKeepEachRecordsOwnNamesWhateverTheShape) {
+  const std::string same_name_elsewhere = "b";  // equal bytes, another address
+  const auto shape = [](Record& record) {
+    record.Clear();
+    record.AddText("a", "x");
+    record.AddNull("b");
+    record.AddNumber("c", 1);
+  };
+  struct Case {
+    const char* name;
+    void (*describe)(Record&, const std::string&);
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"the shape", [](Record& r, const std::string&) {
+         r.Clear();
+         r.AddText("a", "x");
+         r.AddNull("b");
+         r.AddNumber("c", 1);
+       }, "{\"a\":\"x\",\"b\":null,\"c\":1}\n"},
+      {"names of the same length", [](Record& r, const std::string&) {
+         r.Clear();
+         r.AddNull("z");
+         r.AddText("y", "q\"");
+         r.AddBool("c", true);
+       }, "{\"z\":null,\"y\":\"q\\\"\",\"c\":true}\n"},
+      {"a name held elsewhere", [](Record& r, const std::string& b) {
+         r.Clear();
+         r.AddText("a", "");
+         r.AddText(b, "t");
+       }, "{\"a\":\"\",\"b\":\"t\"}\n"},
+      {"more fields", [](Record& r, const std::string&) {
+         r.Clear();
+         r.AddText("a", "x");
+         r.AddNull("b");
+         r.AddNumber("c", 1);
+         r.AddNull("extra");
+         r.AddText("last", "y");
+       }, "{\"a\":\"x\",\"b\":null,\"c\":1,\"extra\":null,\"last\":\"y\"}\n"},
+  };
+  for (const Case& c : cases) {
+    Record record;
+    shape(record);
+    const auto begun = MakeJsonLinesFormat();
+    std::string header;
+    begun->Begin(record, header);
+    EXPECT_EQ(header, "");
+    c.describe(record, same_name_elsewhere);
+    std::string after_begin;
+    begun->Write(record, after_begin);
+    std::string without_begin;
+    MakeJsonLinesFormat()->Write(record, without_begin);
+    EXPECT_EQ(after_begin, c.expected) << c.name;
+    EXPECT_EQ(without_begin, c.expected) << c.name;
+  }
+}
+
 std::string Concat(std::initializer_list<std::string_view> pieces) {
   std::string text;
   for (const std::string_view piece : pieces) text += piece;
