@@ -156,9 +156,8 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
   return text;
 }
 
-// Each line is written into room reckoned before writing; text whose every
-// byte takes the longest escape must still fit (a line that did not would
-// stop the program rather than overrun its buffer).
+// Text whose every byte takes the longest escape, in every kind of field,
+// comes out whole.
 TEST(OutputFormatTest, LinesFitWhenEveryByteTakesTheLongestEscape) {
   for (const std::size_t size : {0, 1, 7, 16, 100}) {
     const std::string controls(size, '\x01');
