@@ -43,6 +43,7 @@ Text ReplaceText(const Text& text, const Text& pattern, const Text& replacement)
 // a-z to A-Z, plus the seven lower-case letters of code page 437 that have
 // upper-case partners; every other byte is kept.
 Text UpperCaseText(std::string_view text);
+// The same, in `text` itself (a buffer kept from call to call).
 void UpperCaseInPlace(Text& text);
 
 // A-Z to a-z and nothing else: host names and schemes compare without

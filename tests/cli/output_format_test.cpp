@@ -27,29 +27,44 @@ void Describe(Record& record, const std::vector<const char*>& reasons,
   record.AddTrace("trace", trace);
 }
 
-// A record is reused from line to line: each line shows its own values,
-// whatever the kinds and lengths of the line before.
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (const std::string_view piece : pieces) text += piece;
+  return text;
+}
+
+// A record and a format are reused from line to line: each line shows its
+// own values, whatever the kinds and lengths of the line before.
 TEST(RecordTest, AReusedRecordShowsOnlyTheNewLine) {
   struct Line {
     std::string owned;
     std::int64_t number;
-    std::string expected;
+    std::string upper;
+    std::string tsv;
   };
   const Line lines[] = {
-      {std::string(100, 'x'), -1, std::string(100, 'x') + "\t-1\tkept\n"},
-      {"short", 123456789012, "short\t123456789012\tkept\n"},
-      {"", 0, "\t0\tkept\n"},
+      {std::string(100, 'x'), -1, std::string(40, 'h'),
+       std::string(100, 'x') + "\t-1\t" + std::string(40, 'H') + "\tkept\n"},
+      {"short", 123456789012, "a.b", "short\t123456789012\tA.B\tkept\n"},
+      {"", 0, "", "\t0\t\tkept\n"},
   };
   Record record;
   const std::string kept = "kept";
+  const auto tsv = MakeTsvFormat();
+  const auto json = MakeJsonLinesFormat();
   for (const Line& line : lines) {
     record.Clear();
     record.AddOwnedText("owned", line.owned);
     record.AddNumber("number", line.number);
+    record.AddUpperCaseText("upper", line.upper);
     record.AddText("viewed", kept);
     std::string out;
-    MakeTsvFormat()->Write(record, out);
-    EXPECT_EQ(out, line.expected);
+    tsv->Write(record, out);
+    EXPECT_EQ(out, line.tsv);
+    out.clear();
+    json->Write(record, out);
+    EXPECT_EQ(out, Concat({"{\"owned\":\"", line.owned, "\",\"number\":", std::to_string(line.number),
+                           ",\"upper\":\"", UpperCaseText(line.upper), "\",\"viewed\":\"kept\"}\n"}));
   }
 }
 
@@ -148,12 +163,6 @@ TEST(OutputFormatTest, JsonLinesKeepEachRecordsOwnNamesWhateverTheShape) {
     EXPECT_EQ(after_begin, c.expected) << c.name;
     EXPECT_EQ(without_begin, c.expected) << c.name;
   }
-}
-
-std::string Concat(std::initializer_list<std::string_view> pieces) {
-  std::string text;
-  for (const std::string_view piece : pieces) text += piece;
-  return text;
 }
 
 // Text whose every byte takes the longest escape, in every kind of field,
