@@ -48,8 +48,11 @@ UrlReading ReadUrl(std::string_view url) {
 }
 
 std::optional<Text> RewriteNumericHost(std::string_view text) {
-  const std::size_t host_end = text.find_first_of("/\\");
-  if (host_end == std::string_view::npos || !IsAllDecimalDigits(text.substr(0, host_end))) {
+  // Not find_first_of, which calls memchr on the two marks for each byte.
+  const std::size_t host_end = static_cast<std::size_t>(
+      std::find_if(text.begin(), text.end(), [](char c) { return c == '/' || c == '\\'; }) -
+      text.begin());
+  if (host_end == text.size() || !IsAllDecimalDigits(text.substr(0, host_end))) {
     return std::nullopt;
   }
   Text rewritten = DecimalToDotted(Text(text.substr(0, host_end)));
