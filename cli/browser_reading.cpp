@@ -1,7 +1,6 @@
 #include "cli/browser_reading.h"
 
 #include <algorithm>
-#include <array>
 
 #include "support/text.h"
 
@@ -13,22 +12,15 @@ constexpr long kLargestPort = 65535;
 
 bool IsAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsSlash(char c) { return c == '/' || c == '\\'; }
+bool IsSlash(char c) { return c == '/' || c == '\\'; }
 bool IsTabOrNewline(char c) { return c == '\t' || c == '\n' || c == '\r'; }
-constexpr bool EndsAuthority(char c) { return IsSlash(c) || c == '?' || c == '#'; }
+bool EndsAuthority(char c) { return IsSlash(c) || c == '?' || c == '#'; }
 
 // Where the authority (or a file host) ends: the first "/", "\", "?" or "#".
-// One look-up a byte: comparing a byte with the four in turn branches on
-// the letters and digits of the host.
 std::size_t AuthorityEnd(std::string_view text) {
-  static constexpr std::array<bool, 256> kEndsAuthority = [] {
-    std::array<bool, 256> ends{};
-    for (int c = 0; c < 256; ++c) ends[c] = EndsAuthority(static_cast<char>(c));
-    return ends;
-  }();
-  std::size_t end = 0;
-  while (end < text.size() && !kEndsAuthority[static_cast<unsigned char>(text[end])]) ++end;
-  return end;
+  return static_cast<std::size_t>(
+      std::find_if(text.begin(), text.end(), [](char c) { return EndsAuthority(c); }) -
+      text.begin());
 }
 
 // Browsers drop C0 controls and spaces around a URL before anything else.

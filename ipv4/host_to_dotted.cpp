@@ -1,4 +1,3 @@
-#include <array>
 #include <cstring>
 
 #include "ipv4/host.h"
@@ -7,18 +6,10 @@
 namespace morvik {
 namespace {
 
-// One look-up a byte: comparing with each range in turn branches on the
-// mix of letters, digits and dots of a host.
-constexpr std::array<bool, 256> kHostCharacter = [] {
-  std::array<bool, 256> host{};
-  for (int c = 0; c < 256; ++c) {
-    host[c] = c == '\0' || c == '.' || c == '-' || (c >= '0' && c <= '9') ||
-              (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-  }
-  return host;
-}();
-
-bool IsHostCharacter(char c) { return kHostCharacter[static_cast<unsigned char>(c)]; }
+bool IsHostCharacter(char c) {
+  return c == '\0' || c == '.' || c == '-' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+         (c >= 'a' && c <= 'z');
+}
 
 // Text before the first "." and what follows that ".".
 struct DottedPart {

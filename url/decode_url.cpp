@@ -7,11 +7,6 @@
 namespace morvik {
 namespace {
 
-// An empty text counts: an empty host reads as the number 0.
-bool IsAllDecimalDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The offset of the text after the first `marker` at or after `from`, or
 // UrlCuts::kNoCut.
 std::size_t CutAfter(std::string_view url, std::size_t from, std::string_view marker) {
@@ -48,11 +43,12 @@ UrlReading ReadUrl(std::string_view url) {
 }
 
 std::optional<Text> RewriteNumericHost(std::string_view text) {
-  // Not find_first_of, which calls memchr on the two marks for each byte.
+  // The digits up to the first other character, which must end the host.
+  // None at all count too: an empty host reads as the number 0.
   const std::size_t host_end = static_cast<std::size_t>(
-      std::find_if(text.begin(), text.end(), [](char c) { return c == '/' || c == '\\'; }) -
+      std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; }) -
       text.begin());
-  if (host_end == text.size() || !IsAllDecimalDigits(text.substr(0, host_end))) {
+  if (host_end == text.size() || (text[host_end] != '/' && text[host_end] != '\\')) {
     return std::nullopt;
   }
   Text rewritten = DecimalToDotted(Text(text.substr(0, host_end)));
