@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/refang.h"
+#include "support/text.h"
 
 namespace morvik {
 namespace {
@@ -17,18 +18,9 @@ bool IsSchemeLetter(char c) {
          c == '-' || c == '.';
 }
 
-bool StartsWithCaseless(std::string_view text, std::string_view lower_prefix) {
-  if (text.size() < lower_prefix.size()) return false;
-  for (std::size_t i = 0; i < lower_prefix.size(); ++i) {
-    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
-    if (c != lower_prefix[i]) return false;
-  }
-  return true;
-}
-
-bool ContainsCaseless(std::string_view text, std::string_view lower_needle) {
-  for (std::size_t at = 0; at + lower_needle.size() <= text.size(); ++at) {
-    if (StartsWithCaseless(text.substr(at), lower_needle)) return true;
+bool ContainsIgnoringCase(std::string_view text, std::string_view needle) {
+  for (std::size_t at = 0; at + needle.size() <= text.size(); ++at) {
+    if (StartsWithIgnoringAsciiCase(text.substr(at), needle)) return true;
   }
   return false;
 }
@@ -36,7 +28,7 @@ bool ContainsCaseless(std::string_view text, std::string_view lower_needle) {
 // The markers of a defanged URL or host (the ones Refang undoes).
 bool IsDefanged(std::string_view token) {
   for (const std::string_view marker : {"hxxp", "[.]", "(.)", "[dot]", "[://]", "[:]"}) {
-    if (ContainsCaseless(token, marker)) return true;
+    if (ContainsIgnoringCase(token, marker)) return true;
   }
   return false;
 }
@@ -65,7 +57,8 @@ std::size_t UrlStart(std::string_view token) {
     ++start;
   }
   const std::string_view rest = token.substr(start);
-  if (StartsWithCaseless(rest, "www.") || StartsWithCaseless(rest, "www[.]")) return start;
+  if (StartsWithIgnoringAsciiCase(rest, "www.") || StartsWithIgnoringAsciiCase(rest, "www[.]"))
+    return start;
   if (IsDefanged(rest) && Refang(rest).find('.') != Text::npos) return start;
   return std::string_view::npos;
 }
