@@ -46,18 +46,6 @@ Text RemoveTabsAndNewlines(std::string_view text, std::size_t& first_removal) {
   return kept;
 }
 
-// The scheme before the first ":", when the text starts with one: a letter,
-// then letters, digits, "+", "-" or ".".
-std::optional<std::string_view> LeadingScheme(std::string_view text) {
-  if (text.empty() || !IsAsciiAlpha(text[0])) return std::nullopt;
-  for (std::size_t i = 1; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == ':') return text.substr(0, i);
-    if (!IsAsciiAlpha(c) && !IsAsciiDigit(c) && c != '+' && c != '-' && c != '.') break;
-  }
-  return std::nullopt;
-}
-
 // 0 for a special scheme without a default port, -1 for a scheme that is not
 // special.
 long DefaultPort(std::string_view scheme) {
@@ -195,6 +183,16 @@ void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t r
 }
 
 }  // namespace
+
+std::optional<std::string_view> LeadingScheme(std::string_view text) {
+  if (text.empty() || !IsAsciiAlpha(text[0])) return std::nullopt;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ':') return text.substr(0, i);
+    if (!IsAsciiAlpha(c) && !IsAsciiDigit(c) && c != '+' && c != '-' && c != '.') break;
+  }
+  return std::nullopt;
+}
 
 BrowserReading ReadAsBrowser(std::string_view url) {
   BrowserReading reading;

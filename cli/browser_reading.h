@@ -34,4 +34,8 @@ struct BrowserReading {
 
 BrowserReading ReadAsBrowser(std::string_view url);
 
+// The scheme before the first ":", as written, when the text starts with
+// one: a letter, then letters, digits, "+", "-" or ".".
+std::optional<std::string_view> LeadingScheme(std::string_view text);
+
 }  // namespace morvik

@@ -1,19 +1,11 @@
 #include "cli/scan_base_url.h"
 
+#include "cli/browser_reading.h"
 #include "support/text.h"
 
 namespace morvik {
 
-Text SchemeOf(std::string_view url) {
-  for (std::size_t at = 0; at < url.size(); ++at) {
-    const char c = url[at];
-    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    if (c == ':') return at > 0 ? AsciiLowerCase(url.substr(0, at)) : Text();
-    if (at == 0 && !letter) return {};
-    if (!letter && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return {};
-  }
-  return {};
-}
+Text SchemeOf(std::string_view url) { return AsciiLowerCase(LeadingScheme(url).value_or("")); }
 
 Text ResolveReference(std::string_view base, std::string_view reference) {
   const std::size_t authority = base.find("://");
