@@ -43,7 +43,9 @@ TEST(RecordTest, AReusedRecordShowsOnlyTheNewLine) {
     std::string tsv;
   };
   const Line lines[] = {
-      {std::string(100, 'x'), -1, std::string(40, 'h'),
+      {std::string(100, 'x'),
+       -1,
+       std::string(40, 'h'),
        std::string(100, 'x') + "\t-1\t" + std::string(40, 'H') + "\tkept\n"},
       {"short", 123456789012, "a.b", "short\t123456789012\tA.B\tkept\n"},
       {"", 0, "", "\t0\t\tkept\n"},
@@ -63,8 +65,14 @@ TEST(RecordTest, AReusedRecordShowsOnlyTheNewLine) {
     EXPECT_EQ(out, line.tsv);
     out.clear();
     json->Write(record, out);
-    EXPECT_EQ(out, Concat({"{\"owned\":\"", line.owned, "\",\"number\":", std::to_string(line.number),
-                           ",\"upper\":\"", UpperCaseText(line.upper), "\",\"viewed\":\"kept\"}\n"}));
+    EXPECT_EQ(out,
+              Concat({"{\"owned\":\"",
+                      line.owned,
+                      "\",\"number\":",
+                      std::to_string(line.number),
+                      ",\"upper\":\"",
+                      UpperCaseText(line.upper),
+                      "\",\"viewed\":\"kept\"}\n"}));
   }
 }
 
@@ -122,31 +130,39 @@ TEST(OutputFormatTest, JsonLinesKeepEachRecordsOwnNamesWhateverTheShape) {
     const char* expected;
   };
   const Case cases[] = {
-      {"the shape", [](Record& r, const std::string&) {
+      {"the shape",
+       [](Record& r, const std::string&) {
          r.Clear();
          r.AddText("a", "x");
          r.AddNull("b");
          r.AddNumber("c", 1);
-       }, "{\"a\":\"x\",\"b\":null,\"c\":1}\n"},
-      {"names of the same length", [](Record& r, const std::string&) {
+       },
+       "{\"a\":\"x\",\"b\":null,\"c\":1}\n"},
+      {"names of the same length",
+       [](Record& r, const std::string&) {
          r.Clear();
          r.AddNull("z");
          r.AddText("y", "q\"");
          r.AddBool("c", true);
-       }, "{\"z\":null,\"y\":\"q\\\"\",\"c\":true}\n"},
-      {"a name held elsewhere", [](Record& r, const std::string& b) {
+       },
+       "{\"z\":null,\"y\":\"q\\\"\",\"c\":true}\n"},
+      {"a name held elsewhere",
+       [](Record& r, const std::string& b) {
          r.Clear();
          r.AddText("a", "");
          r.AddText(b, "t");
-       }, "{\"a\":\"\",\"b\":\"t\"}\n"},
-      {"more fields", [](Record& r, const std::string&) {
+       },
+       "{\"a\":\"\",\"b\":\"t\"}\n"},
+      {"more fields",
+       [](Record& r, const std::string&) {
          r.Clear();
          r.AddText("a", "x");
          r.AddNull("b");
          r.AddNumber("c", 1);
          r.AddNull("extra");
          r.AddText("last", "y");
-       }, "{\"a\":\"x\",\"b\":null,\"c\":1,\"extra\":null,\"last\":\"y\"}\n"},
+       },
+       "{\"a\":\"x\",\"b\":null,\"c\":1,\"extra\":null,\"last\":\"y\"}\n"},
   };
   for (const Case& c : cases) {
     Record record;
