@@ -7,16 +7,10 @@
 #include "cli/browser_ipv6.h"
 #include "cli/idna.h"
 #include "ipv4/notation.h"
+#include "support/text.h"
 
 namespace morvik {
 namespace {
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // Characters that can never be part of a domain, whatever IDNA says: they
 // would end or change the URL's structure, or are controls.
@@ -54,11 +48,6 @@ constexpr std::array<unsigned char, 256> kNameByte = [] {
   kinds['.'] |= kDot;
   return kinds;
 }();
-
-bool StartsWithPunycodePrefix(std::string_view label) {
-  return label.size() >= 4 && (label[0] | 0x20) == 'x' && (label[1] | 0x20) == 'n' &&
-         label[2] == '-' && label[3] == '-';
-}
 
 // "'@'" for a printable character, "U+0009" for a control.
 Text DescribeCharacter(unsigned char c) {
@@ -102,7 +91,7 @@ BrowserHost ParseIpv6Host(std::string_view raw_host) {
 // name is refused.
 bool DomainToAsciiHost(Text decoded, BrowserHost& host) {
   host.kind = BrowserHostKind::Domain;
-  bool needs_idna = StartsWithPunycodePrefix(decoded);
+  bool needs_idna = StartsWithIgnoringAsciiCase(decoded, "xn--");
   std::size_t forbidden = std::string_view::npos;
   for (std::size_t i = 0; i < decoded.size(); ++i) {
     char& c = decoded[i];
@@ -111,7 +100,8 @@ bool DomainToAsciiHost(Text decoded, BrowserHost& host) {
     if ((kind & kUpperCase) != 0) c = static_cast<char>(c + ('a' - 'A'));
     if ((kind & kForbidden) != 0 && forbidden == std::string_view::npos) forbidden = i;
     if ((kind & kNonAscii) != 0) needs_idna = true;
-    if ((kind & kDot) != 0 && StartsWithPunycodePrefix(std::string_view(decoded).substr(i + 1))) {
+    if ((kind & kDot) != 0 &&
+        StartsWithIgnoringAsciiCase(std::string_view(decoded).substr(i + 1), "xn--")) {
       needs_idna = true;
     }
   }
@@ -126,7 +116,8 @@ bool DomainToAsciiHost(Text decoded, BrowserHost& host) {
     host.ascii = std::move(decoded);
   }
   if (forbidden != std::string_view::npos) {
-    return Fail(host, BrowserFailure::ForbiddenCharacter,
+    return Fail(host,
+                BrowserFailure::ForbiddenCharacter,
                 DescribeCharacter(static_cast<unsigned char>(host.ascii[forbidden])));
   }
   return true;
@@ -139,9 +130,9 @@ Text PercentDecodeOnce(std::string_view text) {
   Text decoded;
   decoded.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-        HexValue(text[i + 2]) >= 0) {
-      decoded += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+    if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
+        HexDigit(text[i + 2]) >= 0) {
+      decoded += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
       i += 2;
     } else {
       decoded += text[i];

@@ -77,13 +77,9 @@ void Fail(BrowserReading& reading, BrowserFailure failure, Text detail) {
   reading.host.failure_detail = std::move(detail);
 }
 
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 bool IsEscapeAt(std::string_view text, std::size_t at) {
-  return text[at] == '%' && at + 2 < text.size() && IsHexDigit(text[at + 1]) &&
-         IsHexDigit(text[at + 2]);
+  return text[at] == '%' && at + 2 < text.size() && HexDigit(text[at + 1]) >= 0 &&
+         HexDigit(text[at + 2]) >= 0;
 }
 
 // A browser decodes the host's escapes once; the window decodes until none
