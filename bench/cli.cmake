@@ -4,7 +4,7 @@ add_executable(cli_pipeline_bench
   ${CMAKE_CURRENT_LIST_DIR}/cli_pipeline_bench.cpp
   ${CMAKE_CURRENT_LIST_DIR}/url_corpus.cpp)
 target_include_directories(cli_pipeline_bench PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(cli_pipeline_bench PRIVATE morvik_cli_core benchmark::benchmark)
+target_link_libraries(cli_pipeline_bench PRIVATE morvik_report benchmark::benchmark)
 
 add_executable(cli_corpus
   ${CMAKE_CURRENT_LIST_DIR}/cli_corpus.cpp

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "bench/url_corpus.h"
-#include "cli/output_format.h"
-#include "cli/url_record.h"
-#include "cli/url_report.h"
+#include "compare/url_report.h"
+#include "report/output_format.h"
+#include "report/url_record.h"
 #include "url/decode_url.h"
 
 namespace morvik::bench {

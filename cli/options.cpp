@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cli/reasons.h"
 #include "cli/scan_command.h"
+#include "compare/reasons.h"
 
 namespace morvik {
 namespace {

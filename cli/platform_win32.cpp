@@ -7,7 +7,7 @@
 #include <cerrno>
 
 #include "cli/platform.h"
-#include "cli/wide_text.h"
+#include "support/wide_text.h"
 
 namespace morvik {
 

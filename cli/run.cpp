@@ -5,13 +5,14 @@
 #include <memory>
 #include <string_view>
 
-#include "cli/convert.h"
 #include "cli/line_reader.h"
-#include "cli/output_format.h"
 #include "cli/output_sink.h"
 #include "cli/platform.h"
 #include "cli/progress.h"
-#include "cli/url_record.h"
+#include "compare/convert.h"
+#include "report/conversion_record.h"
+#include "report/output_format.h"
+#include "report/url_record.h"
 
 namespace morvik {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "cli/output_format.h"
 #include "cli/output_sink.h"
+#include "report/output_format.h"
 
 namespace morvik {
 

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <memory>
 
-#include "cli/output_format.h"
 #include "cli/output_sink.h"
 #include "cli/platform.h"
-#include "cli/scan_document.h"
-#include "cli/scan_record.h"
+#include "report/output_format.h"
+#include "report/scan_record.h"
+#include "scan/document.h"
 
 namespace morvik {
 namespace {

@@ -64,3 +64,27 @@ function(morvik_add_gtest name)
     gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# morvik_add_command_line_tests(<name> SOURCES <files...> LIBS <targets...>)
+# The suites of morvik-cli's libraries: one binary each natively; under Wine,
+# where every process start costs up to a minute, all of them are gathered
+# into one binary, cli_tests, made by morvik_add_gathered_command_line_tests().
+function(morvik_add_command_line_tests name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT CMAKE_CROSSCOMPILING)
+    morvik_add_gtest(${name} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS})
+    return()
+  endif()
+  list(TRANSFORM ARG_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  set_property(GLOBAL APPEND PROPERTY MORVIK_COMMAND_LINE_TEST_SOURCES ${ARG_SOURCES})
+  set_property(GLOBAL APPEND PROPERTY MORVIK_COMMAND_LINE_TEST_LIBS ${ARG_LIBS})
+endfunction()
+
+function(morvik_add_gathered_command_line_tests)
+  get_property(sources GLOBAL PROPERTY MORVIK_COMMAND_LINE_TEST_SOURCES)
+  get_property(libs GLOBAL PROPERTY MORVIK_COMMAND_LINE_TEST_LIBS)
+  if(sources)
+    list(REMOVE_DUPLICATES libs)
+    morvik_add_gtest(cli_tests SOURCES ${sources} LIBS ${libs})
+  endif()
+endfunction()

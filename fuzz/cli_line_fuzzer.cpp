@@ -11,11 +11,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cli/output_format.h"
-#include "cli/url_record.h"
-#include "cli/url_report.h"
-#include "cli/utf8.h"
+#include "compare/url_report.h"
 #include "fuzz/fuzz_check.h"
+#include "report/output_format.h"
+#include "report/url_record.h"
+#include "support/utf8.h"
 
 namespace morvik::fuzz {
 namespace {

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "cli/output_format.h"
-#include "cli/scan_document.h"
-#include "cli/scan_record.h"
 #include "fuzz/fuzz_check.h"
+#include "report/output_format.h"
+#include "report/scan_record.h"
+#include "scan/document.h"
 
 namespace morvik::fuzz {
 namespace {

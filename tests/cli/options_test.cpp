@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/reasons.h"
+#include "compare/reasons.h"
 
 namespace morvik {
 namespace {

@@ -1,0 +1,41 @@
+#pragma once
+// Where a browser would go for a URL: the host (and port) that the URL
+// parser of a web browser finds for the special schemes http, https, ws,
+// wss, ftp and file. Text without a scheme is read as an address bar reads
+// it, as if "http://" stood in front.
+//
+// Besides the result, the reading keeps what it met on the way (slashes,
+// "@" signs, removed tabs), so that a disagreement with the window's reading
+// can be explained.
+
+#include <optional>
+#include <string_view>
+
+#include "browser/host.h"
+#include "support/text.h"
+
+namespace morvik {
+
+struct BrowserReading {
+  Text scheme;                  // lower case
+  bool scheme_assumed = false;  // no scheme was written
+  Text slashes;                 // the "/" and "\" between "scheme:" and the authority
+  int at_signs_in_authority = 0;
+  char authority_end = '\0';  // '/', '\\', '?', '#', or '\0' when the URL ends
+  bool at_sign_after_authority = false;
+  bool tab_or_newline_in_authority = false;
+  bool host_encoded_dot = false;    // the host as written holds "%2e" or "%2E"
+  bool host_nested_escape = false;  // ...or escapes of escapes ("%252e"), decoded once only
+  std::optional<long> port;         // absent when none or the scheme's default
+  BrowserHost host;                 // host.failure also carries the URL-level failures
+
+  bool ok() const { return host.failure == BrowserFailure::None; }
+};
+
+BrowserReading ReadAsBrowser(std::string_view url);
+
+// The scheme before the first ":", as written, when the text starts with
+// one: a letter, then letters, digits, "+", "-" or ".".
+std::optional<std::string_view> LeadingScheme(std::string_view text);
+
+}  // namespace morvik

@@ -1,0 +1,121 @@
+#pragma once
+// One output line before it is formatted: named fields in a fixed order.
+// Every format (table, TSV, JSON Lines) writes the same records, so the
+// field names are the same everywhere.
+//
+// AddText keeps a view: the text (a URL, a reading's host) must outlive the
+// record's writing, as the report it comes from does. Texts composed for
+// the record alone are handed over with AddOwnedText.
+
+#include <charconv>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compare/trace.h"
+#include "support/text.h"
+
+namespace morvik {
+
+enum class FieldKind { Null, Text, Number, Bool, List, Trace };
+
+struct Field {
+  std::string_view name;
+  FieldKind kind = FieldKind::Null;
+  bool flag = false;        // Bool
+  bool plain = false;       // Text that no format needs to escape (AddPlainText)
+  bool upper_case = false;  // Text to be written with its ASCII letters capital
+  std::string_view viewed;  // Text held by the caller
+  Text owned;               // Text held by the record, and Number in decimal
+  bool owns = false;
+  const std::vector<const char*>* list = nullptr;  // List
+  const std::vector<TraceStep>* trace = nullptr;   // Trace
+
+  std::string_view text() const { return owns ? std::string_view(owned) : viewed; }
+};
+
+class Record {
+ public:
+  // The fields are kept for the next line, so that their owned texts keep
+  // their room.
+  void Clear() { count_ = 0; }
+
+  void AddNull(std::string_view name) { Add(name, FieldKind::Null); }
+  void AddText(std::string_view name, std::string_view text) {
+    Add(name, FieldKind::Text).viewed = text;
+  }
+  // Text written with its ASCII letters made capital (the window's host,
+  // which the reading keeps as written).
+  void AddUpperCaseText(std::string_view name, std::string_view text) {
+    Field& field = Add(name, FieldKind::Text);
+    field.viewed = text;
+    field.upper_case = true;
+  }
+  // Text the program composes itself from printable ASCII other than quote
+  // and backslash (an address notation, a kind name, a fixed note), which
+  // every format writes as it stands.
+  void AddPlainText(std::string_view name, std::string_view text) {
+    Field& field = Add(name, FieldKind::Text);
+    field.viewed = text;
+    field.plain = true;
+  }
+  void AddOptionalPlainText(std::string_view name, const Text* text) {
+    text == nullptr ? AddNull(name) : AddPlainText(name, *text);
+  }
+  void AddOptionalText(std::string_view name, const Text* text) {
+    text == nullptr ? AddNull(name) : AddText(name, *text);
+  }
+  void AddOwnedText(std::string_view name, Text text) {
+    Field& field = Add(name, FieldKind::Text);
+    field.owned = std::move(text);
+    field.owns = true;
+  }
+  void AddNumber(std::string_view name, std::int64_t number) {
+    Field& field = Add(name, FieldKind::Number);
+    char digits[20];  // -9223372036854775808
+    field.owned.assign(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    field.owns = true;
+  }
+  void AddBool(std::string_view name, bool flag) { Add(name, FieldKind::Bool).flag = flag; }
+  void AddList(std::string_view name, const std::vector<const char*>& list) {
+    Add(name, FieldKind::List).list = &list;
+  }
+  void AddTrace(std::string_view name, const std::vector<TraceStep>& trace) {
+    Add(name, FieldKind::Trace).trace = &trace;
+  }
+
+  std::span<const Field> fields() const { return {fields_.data(), count_}; }
+  const Field* Find(std::string_view name) const {
+    for (const Field& field : fields()) {
+      if (field.name == name) return &field;
+    }
+    return nullptr;
+  }
+  // The bytes of all text values: a record above some size is written in
+  // pieces.
+  std::size_t text_bytes() const {
+    std::size_t bytes = 0;
+    for (const Field& field : fields()) bytes += field.text().size();
+    return bytes;
+  }
+
+ private:
+  Field& Add(std::string_view name, FieldKind kind) {
+    if (count_ == fields_.size()) fields_.emplace_back();
+    Field& field = fields_[count_++];
+    field.name = name;
+    field.kind = kind;
+    field.flag = field.plain = field.upper_case = field.owns = false;
+    field.viewed = {};
+    field.list = nullptr;
+    field.trace = nullptr;
+    return field;
+  }
+
+  std::vector<Field> fields_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace morvik

@@ -1,0 +1,41 @@
+#include "report/scan_record.h"
+
+#include "compare/reasons.h"
+#include "scan/shown_host.h"
+#include "support/refang.h"
+
+namespace morvik {
+
+LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
+                                const ScannedLink& scanned, const UrlAnalysisOptions& analysis,
+                                const UrlRecordOptions& describing, UrlReport& report,
+                                Record& record) {
+  const FoundLink& link = scanned.link;
+  UrlAnalysisOptions exact = analysis;
+  exact.refang = false;  // links are refanged where they are found
+  report = AnalyseUrl(link.url, exact);
+  const bool shown_elsewhere = ShownTextNamesAnotherHost(link.shown, report.browser);
+  if (shown_elsewhere)
+    report.comparison.reasons.push_back(ReasonPhrase(Reason::ShownTextNamesAnotherHost));
+
+  DescribeUrlReport(source, link.line, report, describing, record);
+  record.AddNumber("message", message);
+  record.AddText("part", link.part);
+  record.AddPlainText("element", link.element);
+  record.AddNumber("offset", link.offset);
+  if (describing.defang && ShownHost(link.shown)) {
+    record.AddOwnedText("shown", DefangUrl(link.shown));
+  } else {
+    record.AddText("shown", link.shown);
+  }
+  record.AddNumber("count", scanned.count);
+
+  LinkVerdict verdict;
+  verdict.disagrees = !report.comparison.same || shown_elsewhere;
+  const BrowserHost& host = report.browser.host;
+  verdict.lookalike = report.browser.ok() && host.kind == BrowserHostKind::Domain &&
+                      host.lookalike != LookAlike::None && host.lookalike != LookAlike::NotChecked;
+  return verdict;
+}
+
+}  // namespace morvik

@@ -1,0 +1,30 @@
+#pragma once
+// One found link as an output record: the fields every URL has (the
+// readings, the comparison, the reasons), and where the link was found and
+// what the reader is shown. The only place where `scan` meets the per-URL
+// pipeline.
+
+#include <cstdint>
+#include <string_view>
+
+#include "compare/url_report.h"
+#include "report/record.h"
+#include "report/url_record.h"
+#include "scan/document.h"
+
+namespace morvik {
+
+struct LinkVerdict {
+  bool disagrees = false;  // the readings part ways, or the shown text names another host
+  bool lookalike = false;  // the browser's host is a look-alike name
+};
+
+// `report` receives the link's analysis; the record points into it and into
+// `link`, and both must live until the record is written. `source` names
+// the input, `message` the message's place in it.
+LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
+                                const ScannedLink& link, const UrlAnalysisOptions& analysis,
+                                const UrlRecordOptions& describing, UrlReport& report,
+                                Record& record);
+
+}  // namespace morvik

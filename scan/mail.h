@@ -1,0 +1,41 @@
+#pragma once
+// The links of e-mail messages, read with GMime: every text part (plain
+// text and HTML), whatever its transfer encoding and charset, through
+// multiparts and attached messages. Other attachments are never decoded, so
+// memory follows the largest text part, not the message.
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "scan/link.h"
+
+namespace morvik {
+
+struct MailLimits {
+  int deepest_nesting = 32;  // multiparts and attached messages inside each other
+  std::size_t largest_text_part = std::size_t{64} * 1024 * 1024;  // as encoded
+};
+
+struct MailMessage {
+  std::int64_t number = 1;  // the message's place in a mailbox, from 1
+  std::vector<FoundLink> links;
+  // What could not be read, each a phrase for the reader ("message
+  // truncated"; for one part, the part's path before the phrase).
+  std::vector<Text> problems;
+};
+
+// Called for each message; false stops the reading.
+using MailHandler = std::function<bool(MailMessage&)>;
+
+// One message, or with `mailbox` every message of an mbox file (messages
+// after "From " lines). `fd` must be seekable: parts are read back from the
+// file rather than held. Returns false when the handler stopped the reading.
+bool ReadMailFile(int fd, bool mailbox, const MailLimits& limits, const MailHandler& handler);
+
+// The same for bytes in memory.
+bool ReadMailBytes(std::string_view bytes, bool mailbox, const MailLimits& limits,
+                   const MailHandler& handler);
+
+}  // namespace morvik

@@ -1,0 +1,127 @@
+#include "report/text_escape.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/utf8.h"
+
+namespace morvik {
+namespace {
+
+using namespace std::string_literals;
+
+struct EscapeCase {
+  std::string text;
+  std::string json;
+  std::string tsv;
+  std::string terminal;
+};
+
+const EscapeCase kEscapeCases[] = {
+    {"plain", "\"plain\"", "plain", "plain"},
+    {"a\"b\\c", R"("a\"b\\c")", R"(a"b\\c)", R"(a"b\\c)"},
+    {"t\tn\nr\r", R"("t\tn\nr\r")", R"(t\tn\nr\r)", R"(t\tn\nr\r)"},
+    {"nul\0x\x1b[31m"s, R"("nul\u0000x\u001b[31m")", "nul\\x00x\\x1b[31m", "nul\\x00x\\x1b[31m"},
+    {"del\x7f", "\"del\x7f\"", "del\\x7f", "del\\x7f"},
+    {"b\xC3\xBC"
+     "cher",
+     "\"b\xC3\xBC"
+     "cher\"",
+     "b\xC3\xBC"
+     "cher",
+     "b\xC3\xBC"
+     "cher"},
+    // Bytes that are not UTF-8, alone and in broken sequences.
+    {"a\xFF"
+     "b",
+     R"("a\udcffb")",
+     "a\\xffb",
+     "a\\xffb"},
+    {"\xC3", R"("\udcc3")", "\\xc3", "\\xc3"},
+    {"\xC0\xAF", R"("\udcc0\udcaf")", "\\xc0\\xaf", "\\xc0\\xaf"},  // overlong "/"
+    {"\xED\xA0\x80", R"("\udced\udca0\udc80")", R"(\xed\xa0\x80)", R"(\xed\xa0\x80)"},  // surrogate
+    // A right-to-left override is kept in data but not acted on by a terminal.
+    {"a\xE2\x80\xAE"
+     "b",
+     "\"a\xE2\x80\xAE"
+     "b\"",
+     "a\xE2\x80\xAE"
+     "b",
+     "a\\u{202e}b"},
+    {"\xC2\x9B", "\"\xC2\x9B\"", "\xC2\x9B", "\\u{9b}"},  // C1 control sequence introducer
+    // Long runs go through the word-at-a-time scan.
+    {std::string(40, 'x') + "\t" + std::string(20, 'y'),
+     "\"" + std::string(40, 'x') + "\\t" + std::string(20, 'y') + "\"",
+     std::string(40, 'x') + "\\t" + std::string(20, 'y'),
+     std::string(40, 'x') + "\\t" + std::string(20, 'y')},
+};
+
+class EscapeTest : public ::testing::TestWithParam<EscapeCase> {};
+
+TEST_P(EscapeTest, KeepsEveryFormatIntact) {
+  const EscapeCase& test = GetParam();
+  std::string json;
+  AppendJsonString(json, test.text);
+  EXPECT_EQ(json, test.json);
+  std::string tsv;
+  AppendEscaped(tsv, test.text, EscapeFor::Tsv);
+  EXPECT_EQ(tsv, test.tsv);
+  std::string terminal;
+  AppendEscaped(terminal, test.text, EscapeFor::Terminal);
+  EXPECT_EQ(terminal, test.terminal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EscapeTest, ::testing::ValuesIn(kEscapeCases));
+
+// A long text goes in pieces that never split a UTF-8 sequence: escaped
+// piece by piece, it reads as it does whole.
+TEST(AppendInPiecesTest, EscapesAsTheWholeText) {
+  const std::string texts[] = {std::string(40000, 'a'),
+                               std::string(16383, 'a') + "\xE2\x82\xAC" + std::string(20000, 'b'),
+                               "\xF0\x9F\x98\x80"s + std::string(16378, 'c') + "\xF0\x9F\x98\x80",
+                               std::string(40000, '\x80')};
+  for (const std::string& text : texts) {
+    std::string whole;
+    AppendEscaped(whole, text, EscapeFor::Terminal);
+    std::string pieces;
+    int between = 0;
+    AppendInPieces(
+        pieces,
+        text,
+        [](Text& out, std::string_view piece) { AppendEscaped(out, piece, EscapeFor::Terminal); },
+        [&] { ++between; });
+    EXPECT_EQ(pieces, whole);
+    EXPECT_GE(between, 2);
+  }
+}
+
+struct Utf8Case {
+  std::string text;
+  std::size_t length;
+};
+
+const Utf8Case kUtf8Cases[] = {
+    {"a", 1},
+    {"\xC3\xBC", 2},
+    {"\xE2\x82\xAC", 3},
+    {"\xF0\x9F\x98\x80", 4},
+    {"\xF4\x8F\xBF\xBF", 4},  // U+10FFFF
+    {"\xF4\x90\x80\x80", 0},  // above U+10FFFF
+    {"\xC1\xBF", 0},          // overlong
+    {"\xE0\x9F\xBF", 0},      // overlong
+    {"\xED\xBF\xBF", 0},      // surrogate
+    {"\x80", 0},
+    {"\xE2\x82", 0},
+    {"", 0},
+};
+
+TEST(Utf8Test, AcceptsOnlyWellFormedSequences) {
+  for (const Utf8Case& test : kUtf8Cases) {
+    EXPECT_EQ(Utf8SequenceLength(test.text, 0), test.length) << ::testing::PrintToString(test.text);
+  }
+  EXPECT_EQ(Utf8CodePoint("\xE2\x80\xAE"), U'\x202E');
+}
+
+}  // namespace
+}  // namespace morvik
