@@ -2,7 +2,6 @@
 // output format, exit codes, awkward input, a closed pipe, the resolver.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cctype>
@@ -13,76 +12,29 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/cli_harness.h"
+
 namespace morvik {
 namespace {
 
 using namespace std::string_literals;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& text) {
-  std::string quoted = "'";
-  for (const char c : text) {
-    if (c == '\'') {
-      quoted += "'\\''";
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "'";
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    fields.push_back(line.substr(start, tab - start));
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
+using cli_test::Fields;
+using cli_test::Lines;
+using cli_test::Outcome;
+using cli_test::Quote;
+using cli_test::ReadFile;
+using cli_test::WriteFile;
 
 class ProgramTest : public ::testing::Test {
  protected:
   // A file in this test's own scratch directory.
-  std::string Path(const std::string& name) const {
-    std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::replace(test.begin(), test.end(), '/', '-');  // parameterised tests: "Name/3"
-    return ::testing::TempDir() + "morvik-cli-" + test + "-" + name;
-  }
+  static std::string Path(const std::string& name) { return cli_test::ScratchPath(name); }
 
   // Runs `shell` with bash, `input` on standard input; "$CLI" is the program.
-  Outcome Shell(const std::string& shell, const std::string& input = "") const {
+  static Outcome Shell(const std::string& shell, const std::string& input = "") {
     WriteFile(Path("stdin"), input);
-    const std::string command = "CLI=" + Quote(MORVIK_CLI) + " bash -c " + Quote(shell) + " < " +
-                                Quote(Path("stdin")) + " > " + Quote(Path("stdout")) + " 2> " +
-                                Quote(Path("stderr"));
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-            ReadFile(Path("stdout")),
-            ReadFile(Path("stderr"))};
+    return cli_test::RunShell(shell, Path("stdin"));
   }
 
   Outcome Cli(const std::string& arguments, const std::string& input = "") const {
