@@ -142,7 +142,7 @@ Text PercentDecodeOnce(std::string_view text) {
 
 BrowserHost ParseBrowserHost(std::string_view raw_host) {
   // One host, filled in place and returned as it is (every return names
-  // it): a host is too big to be moved from one step to the next.
+  // it), so that the result is constructed where the caller keeps it.
   BrowserHost host;
   if (raw_host.front() == '[') {
     host = ParseIpv6Host(raw_host);
