@@ -88,9 +88,9 @@ bool IsEscapeAt(std::string_view text, std::size_t at) {
 void NoteHostEscapes(BrowserReading& reading, std::string_view host) {
   if (host.find('%') == kNone) return;
   for (std::size_t at = host.find('%'); at != kNone; at = host.find('%', at + 1)) {
-    if (IsEscapeAt(host, at) && host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') {
-      reading.host_encoded_dot = true;
-    }
+    if (!IsEscapeAt(host, at)) continue;
+    if (reading.escaped_host.empty()) reading.escaped_host = Text(host);
+    if (host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') reading.host_encoded_dot = true;
   }
   const Text decoded = PercentDecodeOnce(host);
   for (std::size_t at = decoded.find('%'); at != kNone; at = decoded.find('%', at + 1)) {
@@ -164,6 +164,7 @@ void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t r
   reading.tab_or_newline_in_authority =
       first_removal != kNone && first_removal <= authority_end_offset;
 
+  if (last_at != kNone) reading.user_info = Text(authority.substr(0, last_at));
   const std::string_view host_and_port =
       last_at == kNone ? authority : authority.substr(last_at + 1);
   const std::size_t colon = PortColon(host_and_port);

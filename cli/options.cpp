@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/scan_command.h"
+#include "compare/disguise_names.h"
 #include "compare/reasons.h"
 
 namespace morvik {
@@ -58,6 +59,14 @@ constexpr const char* kScanHelp =
 constexpr const char* kNoScanHelp =
     "scan (links in e-mail and HTML) is not in this build: it is built without\n"
     "the mail and HTML libraries.\n";
+
+// "  phrase                          what it means", for the reasons and the
+// disguises alike.
+Text HelpLine(std::string_view phrase, std::string_view help) {
+  Text line = "  " + Text(phrase);
+  line.resize(std::max<std::size_t>(line.size() + 1, 34), ' ');
+  return line + Text(help) + "\n";
+}
 
 ParsedOptions Error(const Text& message) {
   return {std::nullopt, "morvik-cli: " + message + " (see --help)"};
@@ -197,11 +206,11 @@ Text UsageText() {
       "  -V, --version     show the version\n"
       "\n"
       "Reasons given when the readings disagree:\n";
-  for (const ReasonEntry& entry : AllReasons()) {
-    Text phrase = entry.phrase;
-    phrase.resize(std::max<std::size_t>(phrase.size() + 1, 32), ' ');
-    usage += "  " + phrase + Text(entry.help) + "\n";
-  }
+  for (const ReasonEntry& entry : AllReasons()) usage += HelpLine(entry.phrase, entry.help);
+  usage +=
+      "\n"
+      "Disguises: how a link hides where it goes (each with its evidence):\n";
+  for (const DisguiseEntry& entry : AllDisguises()) usage += HelpLine(entry.name, entry.help);
   usage +=
       "\n"
       "Exit status: 0 when all input was read (also when the reader of the output\n"

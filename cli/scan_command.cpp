@@ -170,11 +170,13 @@ class Scanner {
     const Text where = in_mailbox_ ? Printable(name) + ": message " + std::to_string(message.number)
                                    : Printable(name);
     for (const Text& problem : message.problems) Complain(where + ": " + Printable(problem));
+    std::int64_t disguised = 0;
     std::int64_t disagreements = 0;
     std::int64_t lookalikes = 0;
     for (const ScannedLink& link : message.links) {
       const LinkVerdict verdict =
           DescribeScannedLink(name, message.number, link, analysis_, describing_, report_, record_);
+      disguised += verdict.disguised ? 1 : 0;
       disagreements += verdict.disagrees ? 1 : 0;
       lookalikes += verdict.lookalike ? 1 : 0;
       format_->Write(record_, sink_.buffer());
@@ -182,8 +184,8 @@ class Scanner {
     }
     if (summaries_) {
       const auto links = static_cast<std::int64_t>(message.links.size());
-      sink_.buffer() += where + ": " + Counted(links, "link") + ", " +
-                        Counted(disagreements, "disagreement") + ", " +
+      sink_.buffer() += where + ": " + Counted(links, "link") + ", " + std::to_string(disguised) +
+                        " disguised, " + Counted(disagreements, "disagreement") + ", " +
                         Counted(lookalikes, "look-alike") + "\n";
       if (!sink_.Flush(true)) return false;
     }

@@ -97,6 +97,20 @@ class JsonLinesFormat final : public OutputFormat {
         out += field.trace->empty() ? "[]" : "]";
         return;
       }
+      case FieldKind::Disguises: {
+        char separator = '[';
+        for (const Disguise& disguise : *field.disguises) {
+          out += separator;
+          separator = ',';
+          out += "{\"name\":";
+          AppendJsonString(out, disguise.name);
+          out += ",\"detail\":";
+          AppendJsonString(out, disguise.detail);
+          out += '}';
+        }
+        out += field.disguises->empty() ? "[]" : "]";
+        return;
+      }
     }
   }
 

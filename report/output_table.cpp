@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "report/disguise_cell.h"
 #include "report/output_format.h"
 #include "support/utf8.h"
 
@@ -109,6 +110,9 @@ class TableFormat final : public OutputFormat {
         }
         return;
       case FieldKind::Trace: return;
+      case FieldKind::Disguises:
+        AppendDisguises(cell, *field->disguises, EscapeFor::Terminal);
+        return;
     }
   }
 

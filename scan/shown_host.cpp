@@ -1,5 +1,6 @@
 #include "scan/shown_host.h"
 
+#include "browser/registrable_domain.h"
 #include "scan/base_url.h"
 #include "support/refang.h"
 
@@ -72,6 +73,13 @@ bool ShownTextNamesAnotherHost(std::string_view shown, const BrowserReading& lin
   if (!link.ok()) return false;
   const std::optional<Text> host = ShownHost(shown);
   return host && WithoutWww(*host) != WithoutWww(link.host.ascii);
+}
+
+std::optional<Text> ShownHostOfAnotherSite(std::string_view shown, const BrowserReading& link) {
+  if (!link.ok()) return std::nullopt;
+  std::optional<Text> host = ShownHost(shown);
+  if (!host || SameSite(*host, link.host.ascii)) return std::nullopt;
+  return host;
 }
 
 }  // namespace morvik

@@ -21,4 +21,9 @@ std::optional<Text> ShownHost(std::string_view shown);
 // for the link. A leading "www." on either side is no difference.
 bool ShownTextNamesAnotherHost(std::string_view shown, const BrowserReading& link);
 
+// The host the shown text names when it is of another site than the link's
+// host (see RegistrableDomain): "express.com" shown for
+// "rt1-t.notification.express.com" is the same site, never another.
+std::optional<Text> ShownHostOfAnotherSite(std::string_view shown, const BrowserReading& link);
+
 }  // namespace morvik

@@ -190,7 +190,7 @@ TEST(ScanProgramTest, SumsUpEachMessageOnATerminalOnly) {
              "/dev/null",
              "script -qe");
   EXPECT_EQ(terminal.status, 0) << terminal.err;
-  EXPECT_NE(terminal.out.find(file + ": 5 links, 3 disagreements, 1 look-alike\r\n"),
+  EXPECT_NE(terminal.out.find(file + ": 5 links, 3 disguised, 3 disagreements, 1 look-alike\r\n"),
             std::string::npos)
       << terminal.out;
   const Outcome file_output = RunCli("scan --table " + file);

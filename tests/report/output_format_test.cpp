@@ -323,7 +323,9 @@ TEST(OutputFormatTest, EveryFormatWritesTheSameFieldNames) {
                                              "browser_error",
                                              "same",
                                              "reasons",
-                                             "trace"};
+                                             "trace",
+                                             "disguises",
+                                             "leads_to"};
   EXPECT_EQ(names, expected);
 }
 
