@@ -216,7 +216,8 @@ Text UsageText() {
       "Exit status: 0 when all input was read (also when the reader of the output\n"
       "went away); 1 when an input file could not be read (for scan: or not read\n"
       "whole), after reading all the others; 2 on a usage error, before reading\n"
-      "anything.\n";
+      "anything. A note on what scan read otherwise than labelled (a charset it\n"
+      "could not follow, a header it repaired) leaves the status 0.\n";
   return usage;
 }
 

@@ -170,6 +170,7 @@ class Scanner {
     const Text where = in_mailbox_ ? Printable(name) + ": message " + std::to_string(message.number)
                                    : Printable(name);
     for (const Text& problem : message.problems) Complain(where + ": " + Printable(problem));
+    for (const Text& note : message.notes) Note(where + ": " + Printable(note));
     std::int64_t disguised = 0;
     std::int64_t disagreements = 0;
     std::int64_t lookalikes = 0;
@@ -193,9 +194,14 @@ class Scanner {
   }
 
   void Complain(const Text& message) {
+    Note(message);
+    status_ = 1;
+  }
+
+  // Said on standard error, but the input was read: the status stays.
+  void Note(const Text& message) {
     sink_.Flush(true);  // what came before the trouble is shown before it
     std::fprintf(stderr, "morvik-cli: %s\n", message.c_str());
-    status_ = 1;
   }
 
   const Options& options_;
