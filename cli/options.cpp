@@ -24,6 +24,7 @@ constexpr Switch kSwitches[] = {
     {.name = "--defang", .flag = &Options::defang},
     {.name = "--trace", .flag = &Options::trace},
     {.name = "--resolve", .flag = &Options::resolve},
+    {.name = "--all-columns", .flag = &Options::all_columns},
     {.name = "--table", .format = Format::Table},
     {.name = "--tsv", .format = Format::Tsv},
     {.name = "--json", .format = Format::Json},
@@ -54,8 +55,12 @@ constexpr const char* kScanHelp =
     "form[action], img and iframe[src] and meta refresh, made absolute by\n"
     "<base href>, and from URLs in running text, defanged ones too. Identical\n"
     "links in a message are shown once with their count (N).\n"
+    "On a terminal the table shows first where each link stands, what is shown,\n"
+    "where it goes and its disguises; the URL, N, reasons and the window's host\n"
+    "follow as the width allows.\n"
     "      --as KIND     take every input for KIND: mail, mbox, html or text\n"
-    "                    (told from the content otherwise)\n";
+    "                    (told from the content otherwise)\n"
+    "      --all-columns every column in scan's table, however narrow\n";
 constexpr const char* kNoScanHelp =
     "scan (links in e-mail and HTML) is not in this build: it is built without\n"
     "the mail and HTML libraries.\n";

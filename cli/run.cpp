@@ -43,7 +43,8 @@ std::vector<TableColumn> TableColumns(const Options& options) {
        .header = "REASONS",
        .shares = 3,
        .also_field = "looks_like",
-       .also_label = "looks like "}};
+       .also_label = "looks like "},
+      {.fields = {"disguises"}, .header = "DISGUISES", .shares = 3}};
 }
 
 class Runner {
@@ -167,18 +168,20 @@ class Runner {
 
 }  // namespace
 
+int TableWidth(const Terminal& terminal) {
+  constexpr int kDefaultWidth = 120;
+  return terminal.width > 0 ? terminal.width : kDefaultWidth;
+}
+
 std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Terminal& terminal,
                                                std::vector<TableColumn> table_columns,
                                                OutputSink& sink) {
-  constexpr int kDefaultWidth = 120;
   Format format = options.format;
   if (format == Format::Automatic) format = terminal.output ? Format::Table : Format::Tsv;
   std::unique_ptr<OutputFormat> chosen =
-      format == Format::Json ? MakeJsonLinesFormat()
-      : format == Format::Tsv
-          ? MakeTsvFormat()
-          : MakeTableFormat(std::move(table_columns),
-                            terminal.width > 0 ? terminal.width : kDefaultWidth);
+      format == Format::Json  ? MakeJsonLinesFormat()
+      : format == Format::Tsv ? MakeTsvFormat()
+                              : MakeTableFormat(std::move(table_columns), TableWidth(terminal));
   chosen->SetSpill([&sink](Text& out) {
     if (!sink.Flush(false)) out.clear();
   });

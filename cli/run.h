@@ -19,6 +19,10 @@ struct Terminal {
   int width = 0;        // columns of the output terminal, 0 when unknown
 };
 
+// The width a table is made for: the terminal's, or 120 columns when it is
+// not known.
+int TableWidth(const Terminal& terminal);
+
 // The format the options ask for; without one, a table of `table_columns`
 // as wide as the terminal on a terminal, TSV elsewhere. A long line goes
 // out to `sink` while it is written; once the output is gone, the rest of

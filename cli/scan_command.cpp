@@ -8,6 +8,7 @@
 
 #include "cli/output_sink.h"
 #include "cli/platform.h"
+#include "cli/scan_table.h"
 #include "report/output_format.h"
 #include "report/scan_record.h"
 #include "scan/document.h"
@@ -16,24 +17,6 @@ namespace morvik {
 namespace {
 
 constexpr std::size_t kMiB = std::size_t{1024} * 1024;
-
-std::vector<TableColumn> ScanTableColumns() {
-  return {
-      {.fields = {"part"}, .header = "PART", .width = 4},
-      {.fields = {"element"}, .header = "ELEMENT", .width = 7},
-      {.fields = {"line"}, .header = "LINE", .width = 4},
-      {.fields = {"shown"}, .header = "SHOWN", .shares = 2},
-      {.fields = {"url"}, .header = "URL", .shares = 3},
-      {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
-      {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
-      {.fields = {"same"}, .header = "SAME", .width = 4},
-      {.fields = {"count"}, .header = "N", .width = 3},
-      {.fields = {"reasons"},
-       .header = "REASONS",
-       .shares = 5,
-       .also_field = "looks_like",
-       .also_label = "looks like "}};
-}
 
 // Text from the input shown in a message on standard error, with control
 // bytes made "?" so that it cannot steer the terminal.
@@ -64,7 +47,8 @@ class Scanner {
   Scanner(const Options& options, const Terminal& terminal)
       : options_(options),
         sink_(stdout),
-        format_(MakeOutputFormat(options, terminal, ScanTableColumns(), sink_)),
+        format_(MakeOutputFormat(
+            options, terminal, ScanTableColumns(TableWidth(terminal), options.all_columns), sink_)),
         flush_each_record_(terminal.output || terminal.input),
         summaries_(terminal.output) {
     analysis_.trace = options.trace;
