@@ -16,6 +16,8 @@
 
 namespace morvik {
 
+inline constexpr std::size_t kKeptEvidence = 256;
+
 struct BrowserReading {
   Text scheme;                  // lower case
   bool scheme_assumed = false;  // no scheme was written
@@ -27,7 +29,7 @@ struct BrowserReading {
   bool tab_or_newline_in_authority = false;
   bool host_encoded_dot = false;    // the host as written holds "%2e" or "%2E"
   bool host_nested_escape = false;  // ...or escapes of escapes ("%252e"), decoded once only
-  Text escaped_host;                // the host as written when it holds any escape, else ""
+  Text escaped_host;                // "" when the host holds no escape
   std::optional<long> port;         // absent when none or the scheme's default
   BrowserHost host;                 // host.failure also carries the URL-level failures
 

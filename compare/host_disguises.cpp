@@ -37,8 +37,9 @@ bool ReadsAsSiteName(std::string_view name) {
 // characters, or that run cut before a "-", that ends in a listed public
 // suffix ("www.correios.com.br" in "www.correios.com.br-0441rastreio").
 std::optional<std::string_view> LeadingHostName(std::string_view decoy) {
+  constexpr std::size_t kLongestName = 253;
   std::size_t run = 0;
-  while (run < decoy.size() && IsNameByte(decoy[run])) ++run;
+  while (run < decoy.size() && run <= kLongestName && IsNameByte(decoy[run])) ++run;
   const Text lower = AsciiLowerCase(decoy.substr(0, run));
   for (std::size_t end = run; end > 0;) {
     const std::optional<std::string_view> site =

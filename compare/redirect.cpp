@@ -8,6 +8,11 @@ namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
 constexpr int kMostDecodings = 3;
+// Bounds on a hostile URL's cost: so many places tried, so much of each
+// value decoded (the host comes first; the rest of a longer inner URL is
+// not read).
+constexpr int kMostCandidates = 64;
+constexpr std::size_t kLongestInnerUrl = 8 * 1024;
 
 bool StartsAbsolute(std::string_view text) {
   return StartsWithIgnoringAsciiCase(text, "http://") ||
@@ -38,9 +43,21 @@ std::size_t ValueEnd(std::string_view url, std::size_t start, bool in_query, boo
   return end == kNone ? url.size() : end;
 }
 
+// "http" or "https" and then an escaped ":" ("%3A", "%253A", ...).
+bool StartsEscapedAbsolute(std::string_view text) {
+  std::size_t at = 4;
+  if (at < text.size() && (text[at] == 's' || text[at] == 'S')) ++at;
+  if (at >= text.size() || text[at] != '%') return false;
+  ++at;
+  while (text.substr(at).starts_with("25")) at += 2;
+  return StartsWithIgnoringAsciiCase(text.substr(at), "3a");
+}
+
 // The value itself when it is an absolute URL, or its decoding when that is.
 std::optional<Text> AbsoluteUrlIn(std::string_view value) {
+  value = value.substr(0, kLongestInnerUrl);
   if (StartsAbsolute(value)) return Text(value);
+  if (!StartsEscapedAbsolute(value)) return std::nullopt;
   Text decoded(value);
   for (int round = 0; round < kMostDecodings && decoded.find('%') != Text::npos; ++round) {
     decoded = PercentDecodeOnce(decoded);
@@ -54,9 +71,12 @@ std::optional<Text> AbsoluteUrlIn(std::string_view value) {
 std::optional<Text> InnerUrl(std::string_view url) {
   const std::size_t authority_end = AuthorityEnd(url);
   const std::size_t query = url.find('?', authority_end);
-  for (std::size_t at = url.find_first_of("hH", authority_end + 1); at != kNone;
+  int candidates = 0;
+  for (std::size_t at = url.find_first_of("hH", authority_end + 1);
+       at != kNone && candidates < kMostCandidates;
        at = url.find_first_of("hH", at + 1)) {
     if (!StartsValue(url[at - 1]) || !StartsWithIgnoringAsciiCase(url.substr(at), "http")) continue;
+    ++candidates;
     const bool in_query = query != kNone && at > query;
     const bool escaped = !StartsAbsolute(url.substr(at));
     const std::size_t end = ValueEnd(url, at, in_query, escaped);
