@@ -58,6 +58,11 @@ bool IsListedRegistrableDomain(std::string_view name) {
 }
 
 bool SameSite(std::string_view a, std::string_view b) {
+  if (EqualsIgnoringAsciiCase(a, b)) return true;
+  // Names under other top-level labels are never one site.
+  if (!EqualsIgnoringAsciiCase(a.substr(a.rfind('.') + 1), b.substr(b.rfind('.') + 1))) {
+    return false;
+  }
   const std::optional<std::string_view> site_a = RegistrableDomain(a);
   const std::optional<std::string_view> site_b = RegistrableDomain(b);
   if (site_a && site_b) return EqualsIgnoringAsciiCase(*site_a, *site_b);

@@ -22,10 +22,13 @@ constexpr Detector kDetectors[] = {
     FindScriptLink,
 };
 
+// Names are the table's own constants: the same one is found by its
+// address before its bytes are compared.
 std::size_t Rank(std::string_view name) {
   const auto all = AllDisguises();
-  const auto entry = std::find_if(
-      all.begin(), all.end(), [&](const DisguiseEntry& known) { return known.name == name; });
+  const auto entry = std::find_if(all.begin(), all.end(), [&](const DisguiseEntry& known) {
+    return known.name.data() == name.data() || known.name == name;
+  });
   return static_cast<std::size_t>(entry - all.begin());
 }
 
@@ -38,6 +41,10 @@ LinkDisguises FindDisguises(const LinkFacts& link) {
 }
 
 void AddDisguise(Disguises& disguises, std::string_view name, Text detail) {
+  if (disguises.empty()) {
+    disguises.push_back(Disguise{name, std::move(detail)});
+    return;
+  }
   const std::size_t rank = Rank(name);
   const auto after = std::find_if(disguises.begin(), disguises.end(), [&](const Disguise& known) {
     return Rank(known.name) > rank;

@@ -18,35 +18,58 @@ bool IsNameByte(char c) {
          c == '.';
 }
 
+constexpr std::string_view kOldGeneric[] = {
+    "com", "net", "org", "edu", "gov", "mil", "int", "info", "biz"};
+
+// A last label a reader takes for the end of a site's name: a country's
+// two letters or one of the old generic suffixes. Tested before the suffix
+// list is asked, which costs far more.
+bool EndsLikeASite(std::string_view name) {
+  // The last label, read from the end: letters only, with their case bit
+  // set, and at most four of them (no suffix of the list above is longer).
+  char last[4];
+  std::size_t length = 0;
+  for (std::size_t at = name.size(); at > 0; --at) {
+    const char c = name[at - 1];
+    if (c == '.') {
+      if (length < 2) return false;
+      const std::string_view folded(last + (sizeof last - length), length);
+      return length == 2 || std::find(std::begin(kOldGeneric), std::end(kOldGeneric), folded) !=
+                                std::end(kOldGeneric);
+    }
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter || length == sizeof last) return false;
+    last[sizeof last - 1 - length++] = static_cast<char>(c | 0x20);
+  }
+  return false;
+}
+
 // A name a reader takes for a site's: a registrable domain of the suffix
-// list whose suffix is a country's, one of the old generic ones, or of two
-// labels or more ("paypal.com", "ing.nl", "amazon.co.jp"). The newer
-// generic suffixes are everyday words ("email", "news", "online") that
-// hosts use as labels of their own: "image.email.netted.net" spells
+// list that ends like a site ("paypal.com", "ing.nl", "amazon.co.jp"). The
+// newer generic suffixes are everyday words ("email", "news", "online")
+// that hosts use as labels of their own: "image.email.netted.net" spells
 // nothing.
 bool ReadsAsSiteName(std::string_view name) {
-  constexpr std::string_view kOldGeneric[] = {
-      "com", "net", "org", "edu", "gov", "mil", "int", "info", "biz"};
-  if (!IsListedRegistrableDomain(name) || name.starts_with("www.")) return false;
-  const std::string_view suffix = name.substr(name.find('.') + 1);
-  if (suffix.find('.') != std::string_view::npos || suffix.size() == 2) return true;
-  return std::find(std::begin(kOldGeneric), std::end(kOldGeneric), suffix) != std::end(kOldGeneric);
+  return EndsLikeASite(name) && !name.starts_with("www.") && IsListedRegistrableDomain(name);
 }
 
 // The host name a decoy starts with, if any: its first run of name
-// characters, or that run cut before a "-", that ends in a listed public
-// suffix ("www.correios.com.br" in "www.correios.com.br-0441rastreio").
+// characters, or that run cut before a "-", when it has two labels or more
+// and ends like a site ("www.correios.com.br" in
+// "www.correios.com.br-0441rastreio"). Told by its form alone: a decoy is
+// not looked up in the suffix list, which would cost more than reading
+// the rest of the URL.
 std::optional<std::string_view> LeadingHostName(std::string_view decoy) {
   constexpr std::size_t kLongestName = 253;
   std::size_t run = 0;
   while (run < decoy.size() && run <= kLongestName && IsNameByte(decoy[run])) ++run;
-  const Text lower = AsciiLowerCase(decoy.substr(0, run));
   for (std::size_t end = run; end > 0;) {
-    const std::optional<std::string_view> site =
-        RegistrableDomain(std::string_view(lower).substr(0, end));
-    if (site && ReadsAsSiteName(*site)) return decoy.substr(0, end);
-    const std::size_t dash = lower.rfind('-', end - 1);
-    if (dash == Text::npos) break;
+    const std::string_view name = decoy.substr(0, end);
+    if (name.front() != '.' && name.find("..") == std::string_view::npos && EndsLikeASite(name)) {
+      return name;
+    }
+    const std::size_t dash = name.rfind('-', end - 1);
+    if (dash == std::string_view::npos) break;
     end = dash;
   }
   return std::nullopt;
@@ -63,8 +86,8 @@ void FindUserPart(const LinkFacts& link, LinkDisguises& found) {
   if (decoy.empty()) return;
   Text detail = Evidence(decoy);
   if (const std::optional<std::string_view> name = LeadingHostName(decoy)) {
-    detail += name->size() == decoy.size() ? " (a host name)"
-                                           : " (starts with host name " + Text(*name) + ")";
+    detail +=
+        name->size() == decoy.size() ? ", a host name" : ", starts with host name " + Text(*name);
   }
   AddDisguise(found.found, kUserPartDisguise, std::move(detail));
 }
@@ -103,15 +126,17 @@ void FindLookAlike(const LinkFacts& link, LinkDisguises& found) {
 void FindSubdomainSpellingASite(const LinkFacts& link, LinkDisguises& found) {
   if (!IsDomain(link.browser)) return;
   const std::string_view host = link.browser.host.ascii;
+  // Two labels or more of a site before the host's own two or more.
+  if (std::count(host.begin(), host.end(), '.') < 3) return;
   const std::optional<std::string_view> site = RegistrableDomain(host);
   if (!site || site->size() + 1 >= host.size()) return;
   // The labels before the host's own site, longest first.
   std::string_view labels = host.substr(0, host.size() - site->size() - 1);
   while (labels.find('.') != std::string_view::npos) {
-    const std::optional<std::string_view> spelled = RegistrableDomain(labels);
+    const std::optional<std::string_view> spelled =
+        EndsLikeASite(labels) ? RegistrableDomain(labels) : std::nullopt;
     if (spelled && ReadsAsSiteName(*spelled)) {
-      AddDisguise(
-          found.found, kSubdomainDisguise, Text(*spelled) + " (the site is " + Text(*site) + ")");
+      AddDisguise(found.found, kSubdomainDisguise, Text(*spelled) + " on the site " + Text(*site));
       return;
     }
     labels = labels.substr(0, labels.rfind('.'));

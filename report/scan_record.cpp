@@ -15,13 +15,15 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
   UrlAnalysisOptions exact = analysis;
   exact.refang = false;  // links are refanged where they are found
   report = AnalyseUrl(link.url, exact);
-  const bool shown_elsewhere = ShownTextNamesAnotherHost(link.shown, report.browser);
+  // The shown text is read once, for the reason and the disguise alike.
+  const std::optional<Text> shown_host = report.browser.ok() ? ShownHost(link.shown) : std::nullopt;
+  const bool shown_elsewhere = shown_host && NamesAnotherHost(*shown_host, report.browser);
   if (shown_elsewhere)
     report.comparison.reasons.push_back(ReasonPhrase(Reason::ShownTextNamesAnotherHost));
-  if (std::optional<Text> site = ShownHostOfAnotherSite(link.shown, report.browser)) {
+  if (shown_host && NamesAnotherSite(*shown_host, report.browser)) {
     AddDisguise(report.disguises.found,
                 kShownTextDisguise,
-                Evidence(analysis.defang ? DefangHost(*site) : *site));
+                Evidence(analysis.defang ? DefangHost(*shown_host) : *shown_host));
   }
 
   DescribeUrlReadings(source, link.line, report, describing, record);

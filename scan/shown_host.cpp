@@ -72,14 +72,15 @@ std::optional<Text> ShownHost(std::string_view shown) {
 bool ShownTextNamesAnotherHost(std::string_view shown, const BrowserReading& link) {
   if (!link.ok()) return false;
   const std::optional<Text> host = ShownHost(shown);
-  return host && WithoutWww(*host) != WithoutWww(link.host.ascii);
+  return host && NamesAnotherHost(*host, link);
 }
 
-std::optional<Text> ShownHostOfAnotherSite(std::string_view shown, const BrowserReading& link) {
-  if (!link.ok()) return std::nullopt;
-  std::optional<Text> host = ShownHost(shown);
-  if (!host || SameSite(*host, link.host.ascii)) return std::nullopt;
-  return host;
+bool NamesAnotherHost(std::string_view shown_host, const BrowserReading& link) {
+  return link.ok() && WithoutWww(shown_host) != WithoutWww(link.host.ascii);
+}
+
+bool NamesAnotherSite(std::string_view shown_host, const BrowserReading& link) {
+  return link.ok() && !SameSite(shown_host, link.host.ascii);
 }
 
 }  // namespace morvik

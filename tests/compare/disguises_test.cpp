@@ -34,11 +34,11 @@ const DisguiseCase kDisguiseCases[] = {
     {"https://accounts.google.com/login?continue=https://mail.google.com/mail", {}},
     {"https://www.example.com/?next=/home&ref=http", {}},
     // A decoy before "@".
-    {"http://t-online.com@sendmendi.co.uk/", {{"user part", "t-online.com (a host name)"}}},
+    {"http://t-online.com@sendmendi.co.uk/", {{"user part", "t-online.com, a host name"}}},
     {"https://www.correios.com.br-044135467rastreamentos@logstaxasalfandega.co.ua/x",
      {{"user part",
-       "www.correios.com.br-044135467rastreamentos (starts with host name "
-       "www.correios.com.br)"}}},
+       "www.correios.com.br-044135467rastreamentos, starts with host name "
+       "www.correios.com.br"}}},
     {"http://user:pw@example.com/", {{"user part", "user:pw"}}},
     {"http://a@b@c.example/", {{"user part", "a@b"}}},
     // Addresses, and numbers written to hide one.
@@ -53,15 +53,15 @@ const DisguiseCase kDisguiseCases[] = {
     {"http://%65vil.example/", {{"escaped host", "%65vil.example, read as evil.example"}}},
     // Labels that spell another site.
     {"http://paypal.com.secure.example/",
-     {{"subdomain spells another site", "paypal.com (the site is secure.example)"}}},
+     {{"subdomain spells another site", "paypal.com on the site secure.example"}}},
     {"https://login.paypal.co.uk.account-check.com/",
-     {{"subdomain spells another site", "paypal.co.uk (the site is account-check.com)"}}},
+     {{"subdomain spells another site", "paypal.co.uk on the site account-check.com"}}},
     {"https://paypal.secure.example/", {}},
     {"https://co.uk.example.com/", {}},
     {"https://click.email.example.com/", {}},
     {"https://www.de.example.com/", {}},
     {"https://ing.nl.login-check.example/",
-     {{"subdomain spells another site", "ing.nl (the site is login-check.example)"}}},
+     {{"subdomain spells another site", "ing.nl on the site login-check.example"}}},
     // Redirects through another site, plain or escaped, and through several.
     {"https://www.ikea.cn/h5page?url=https://protect-ledger.com/x",
      {{"redirect", "protect-ledger.com"}},
@@ -88,7 +88,7 @@ const DisguiseCase kDisguiseCases[] = {
     {"data:,hello", {{"script link", "data: text/plain"}}},
     // Several at once, always in the table's order.
     {"http://paypal.com@0x7f.1/?go=https://evil.example/",
-     {{"user part", "paypal.com (a host name)"},
+     {{"user part", "paypal.com, a host name"},
       {"numeric host", "127.0.0.1"},
       {"redirect", "evil.example"}},
      "evil.example"},
@@ -131,7 +131,7 @@ TEST(DisguiseTest, DefangedOutputDefangsTheEvidence) {
   options.defang = true;
   const UrlReport report = AnalyseUrl("http://t-online.com@sendmendi.co.uk/", options);
   ASSERT_EQ(report.disguises.found.size(), 1U);
-  EXPECT_EQ(report.disguises.found[0].detail, "t-online[.]com (a host name)");
+  EXPECT_EQ(report.disguises.found[0].detail, "t-online[.]com, a host name");
 }
 
 // A chain that goes on and on is followed only so far.

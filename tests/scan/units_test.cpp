@@ -220,6 +220,36 @@ TEST_P(ShownHostTest, NamesAHostOnlyForUrlsAndHostNames) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ShownHostTest, ::testing::ValuesIn(kShownCases));
 
+struct ShownSiteCase {
+  const char* shown_host;
+  const char* link;
+  bool another_host;
+  bool another_site;
+};
+
+const ShownSiteCase kShownSiteCases[] = {
+    {"express.com", "https://rt1-t.notification.express.com/x", true, false},
+    {"www.example.co.uk", "https://shop.example.co.uk/", true, false},
+    {"www.mybank.example", "https://mybank.example/", false, false},
+    {"mybank.example", "http://mybank-example.verify-id.example/", true, true},
+    {"paypal.com", "https://xn--pypal-4ve.com/", true, true},
+    {"example.co.uk", "https://other.co.uk/", true, true},
+    {"203.0.113.7", "http://203.0.113.8/", true, true},
+    {"mybank.example", "mailto:help@mybank.example", false, false},
+};
+
+class ShownSiteTest : public ::testing::TestWithParam<ShownSiteCase> {};
+
+// Another host is any other name; another site is another registrable
+// domain, so that a site's own mail host is never taken for a decoy.
+TEST_P(ShownSiteTest, TellsAnotherHostFromAnotherSite) {
+  const BrowserReading link = ReadAsBrowser(GetParam().link);
+  EXPECT_EQ(NamesAnotherHost(GetParam().shown_host, link), GetParam().another_host);
+  EXPECT_EQ(NamesAnotherSite(GetParam().shown_host, link), GetParam().another_site);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShownSiteTest, ::testing::ValuesIn(kShownSiteCases));
+
 TEST(ShownTextTest, TellsWhenTheShownHostIsNotTheOneABrowserGoesTo) {
   struct Case {
     const char* shown;
