@@ -60,6 +60,7 @@ std::vector<TableColumn> ScanTableColumns(int line_width, bool all_columns) {
     return a.order < b.order;
   });
   std::vector<TableColumn> columns;
+  columns.reserve(chosen.size());
   for (Choice& choice : chosen) columns.push_back(std::move(choice.column));
   return columns;
 }

@@ -14,7 +14,7 @@ constexpr int kMostDecodings = 3;
 // value decoded (the host comes first; the rest of a longer inner URL is
 // not read).
 constexpr int kMostCandidates = 64;
-constexpr std::size_t kLongestInnerUrl = 8 * 1024;
+constexpr std::size_t kLongestInnerUrl = std::size_t{8} * 1024;
 
 bool StartsAbsolute(std::string_view text) {
   return StartsWithIgnoringAsciiCase(text, "http://") ||

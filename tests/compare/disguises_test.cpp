@@ -138,7 +138,7 @@ TEST(DisguiseTest, DefangedOutputDefangsTheEvidence) {
 TEST(DisguiseTest, ARedirectChainIsFollowedToABoundedDepth) {
   std::string url = "https://end.example/";
   for (int hop = 0; hop < 3 * kDeepestRedirect; ++hop) {
-    url = "https://hop" + std::to_string(hop) + ".example/r/" + url;
+    url.insert(0, "https://hop" + std::to_string(hop).append(".example/r/"));
   }
   const UrlReport report = AnalyseUrl(url, {});
   ASSERT_EQ(report.disguises.found.size(), 1U);
