@@ -81,9 +81,9 @@ void Fail(BrowserReading& reading, BrowserFailure failure, Text detail) {
 void NoteHostEscapes(BrowserReading& reading, std::string_view host) {
   if (host.find('%') == kNone) return;
   for (std::size_t at = host.find('%'); at != kNone; at = host.find('%', at + 1)) {
-    if (IsPercentEscapeAt(host, at) && host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') {
-      reading.host_encoded_dot = true;
-    }
+    if (!IsPercentEscapeAt(host, at)) continue;
+    if (reading.escaped_host.empty()) reading.escaped_host = Text(host.substr(0, kKeptEvidence));
+    if (host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') reading.host_encoded_dot = true;
   }
   const Text decoded = PercentDecodeOnce(host);
   for (std::size_t at = decoded.find('%'); at != kNone; at = decoded.find('%', at + 1)) {
@@ -157,6 +157,8 @@ void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t r
   reading.tab_or_newline_in_authority =
       first_removal != kNone && first_removal <= authority_end_offset;
 
+  if (last_at != kNone)
+    reading.user_info = Text(authority.substr(0, std::min(last_at, kKeptEvidence)));
   const std::string_view host_and_port =
       last_at == kNone ? authority : authority.substr(last_at + 1);
   const std::size_t colon = PortColon(host_and_port);

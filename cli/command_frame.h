@@ -23,6 +23,10 @@ struct Terminal {
   int width = 0;        // columns of the output terminal, 0 when unknown
 };
 
+// The width a table is made for: the terminal's, or 120 columns when it is
+// not known.
+int TableWidth(const Terminal& terminal);
+
 // The format the options ask for; without one, a table of `table_columns`
 // as wide as the terminal on a terminal, TSV elsewhere. A long line goes
 // out to `sink` while it is written; once the output is gone, the rest of
@@ -59,6 +63,9 @@ class CommandFrame {
   // "morvik-cli: <message>" on standard error, after the output so far;
   // the exit status becomes 1.
   void Complain(const Text& message);
+  // The same, for what did not keep the input from being read (a repair, a
+  // charset taken for another): the exit status stays.
+  void Note(const Text& message);
   // "cannot read '<name>': <the system's reason>".
   void ComplainCannotRead(std::string_view name, int error_number);
 
