@@ -32,7 +32,8 @@ struct BrowserReading {
   bool ok() const { return host.failure == BrowserFailure::None; }
 };
 
-BrowserReading ReadAsBrowser(std::string_view url);
+// Names that pass for one of `sites` are flagged (see BrowserHost).
+BrowserReading ReadAsBrowser(std::string_view url, const ProtectedSites& sites = PopularSites());
 
 // The scheme before the first ":", as written, when the text starts with
 // one: a letter, then letters, digits, "+", "-" or ".".
