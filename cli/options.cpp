@@ -9,11 +9,12 @@
 namespace morvik {
 namespace {
 
-// Every option but --input and --as, which take a value: what each sets.
+// Every option but --input and --as: what each sets.
 struct Switch {
   std::string_view name;
   std::string_view short_name = {};
   bool Options::*flag = nullptr;       // a flag, or
+  Text Options::*file = nullptr;       // a file name, the option's value, or
   Format format = Format::Automatic;   // an output format, or
   Command command = Command::Analyse;  // --help or --version
 };
@@ -23,6 +24,7 @@ constexpr Switch kSwitches[] = {
     {.name = "--defang", .flag = &Options::defang},
     {.name = "--trace", .flag = &Options::trace},
     {.name = "--resolve", .flag = &Options::resolve},
+    {.name = "--brands", .file = &Options::brands_file},
     {.name = "--table", .format = Format::Table},
     {.name = "--tsv", .format = Format::Tsv},
     {.name = "--json", .format = Format::Json},
@@ -137,6 +139,12 @@ class Parser {
     }
     const Switch* known = FindSwitch(name);
     if (known == nullptr) return "unknown option '" + Text(name) + "'";
+    if (known->file != nullptr) {
+      const std::optional<Text> file = value();
+      if (!file || file->empty()) return "option '" + Text(name) + "' needs a file name";
+      options_.*known->file = *file;
+      return std::nullopt;
+    }
     if (has_value) return "option '" + Text(name) + "' takes no value";
     if (known->flag != nullptr) {
       options_.*known->flag = true;
@@ -193,6 +201,9 @@ Text UsageText() {
       "      --resolve     look names up as the window's Resolve button does (and a\n"
       "                    browser's host too, when it names another host); without\n"
       "                    it nothing is sent to any name server\n"
+      "      --brands FILE also flag look-alikes of the domains in FILE, one a line\n"
+      "                    (Unicode or xn--, \"#\" comments), beside the popular sites\n"
+      "                    built in; without it, the file MORVIK_BRANDS names\n"
       "  -h, --help        show this help\n"
       "  -V, --version     show the version\n"
       "\n"
@@ -206,7 +217,8 @@ Text UsageText() {
       "\n"
       "Exit status: 0 when all input was read (also when the reader of the output\n"
       "went away); 1 when an input file could not be read (for scan: or not read\n"
-      "whole), after reading all the others; 2 on a usage error, before reading\n"
+      "whole), after reading all the others; 2 on a usage error or a brands file\n"
+      "that cannot be read or holds a line that is no domain, before reading\n"
       "anything.\n";
   return usage;
 }

@@ -48,7 +48,7 @@ std::vector<TableColumn> TableColumns(const Options& options) {
 
 class Runner {
  public:
-  Runner(const Options& options, const Terminal& terminal)
+  Runner(const Options& options, const Terminal& terminal, const ProtectedSites& sites)
       : options_(options),
         sink_(stdout),
         format_(MakeOutputFormat(options, terminal, TableColumns(options), sink_)),
@@ -59,6 +59,7 @@ class Runner {
     url_options_.trace = options.trace;
     url_options_.defang = options.defang;
     url_options_.resolver = options.resolve ? &SystemResolver() : nullptr;
+    url_options_.sites = &sites;
     record_options_.defang = options.defang;
     record_options_.trace = options.trace;
   }
@@ -185,8 +186,8 @@ std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Ter
   return chosen;
 }
 
-int Run(const Options& options, const Terminal& terminal) {
-  return Runner(options, terminal).Run();
+int Run(const Options& options, const Terminal& terminal, const ProtectedSites& sites) {
+  return Runner(options, terminal, sites).Run();
 }
 
 }  // namespace morvik

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "browser/protected_sites.h"
 #include "cli/options.h"
 #include "cli/output_sink.h"
 #include "report/output_format.h"
@@ -28,7 +29,8 @@ std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Ter
                                                OutputSink& sink);
 
 // Returns the exit status: 0, or 1 when an input could not be read (or the
-// output failed for a reason other than its reader going away).
-int Run(const Options& options, const Terminal& terminal);
+// output failed for a reason other than its reader going away). Look-alikes
+// of `sites` are flagged.
+int Run(const Options& options, const Terminal& terminal, const ProtectedSites& sites);
 
 }  // namespace morvik

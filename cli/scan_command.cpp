@@ -61,7 +61,7 @@ struct InputFile {
 
 class Scanner {
  public:
-  Scanner(const Options& options, const Terminal& terminal)
+  Scanner(const Options& options, const Terminal& terminal, const ProtectedSites& sites)
       : options_(options),
         sink_(stdout),
         format_(MakeOutputFormat(options, terminal, ScanTableColumns(), sink_)),
@@ -70,6 +70,7 @@ class Scanner {
     analysis_.trace = options.trace;
     analysis_.defang = options.defang;
     analysis_.resolver = options.resolve ? &SystemResolver() : nullptr;
+    analysis_.sites = &sites;
     describing_.defang = options.defang;
     describing_.trace = options.trace;
     if (!options.scan_as.empty()) forced_kind_ = InputKindNamed(options.scan_as);
@@ -215,8 +216,8 @@ class Scanner {
 
 bool ScanAvailable() { return true; }
 
-int RunScan(const Options& options, const Terminal& terminal) {
-  return Scanner(options, terminal).Run();
+int RunScan(const Options& options, const Terminal& terminal, const ProtectedSites& sites) {
+  return Scanner(options, terminal, sites).Run();
 }
 
 }  // namespace morvik

@@ -19,6 +19,7 @@ struct UrlAnalysisOptions {
   bool trace = false;
   bool defang = false;                     // trace texts written defanged
   const HostResolver* resolver = nullptr;  // null: no name is looked up
+  const ProtectedSites* sites = nullptr;   // whose look-alikes are flagged; null: the popular ones
 };
 
 struct UrlReport {
