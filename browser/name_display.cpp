@@ -14,7 +14,6 @@
 #include "browser/skeleton.h"
 #include "browser/spoof_checker.h"
 #include "support/text.h"
-#include "support/utf8.h"
 
 namespace morvik {
 namespace {
@@ -39,25 +38,26 @@ bool IsHostName(std::string_view text) {
   return true;
 }
 
-// The plain ASCII name that looks like `unicode`: each other character
-// replaced by its own skeleton when that is ASCII, and kept only when the
-// whole name's skeleton then matches. Empty when there is none.
-Text AsciiLookAlike(const IcuFunctions& icu, std::string_view unicode) {
+// The plain ASCII name that looks like `unicode` (whose skeleton is
+// `skeleton`): each run of other characters replaced by its own skeleton
+// when that is ASCII, and kept only when the whole name's skeleton then
+// matches. Empty when there is none.
+Text AsciiLookAlike(const IcuFunctions& icu, std::string_view unicode, const Text& skeleton) {
   Text candidate;
   for (std::size_t at = 0; at < unicode.size();) {
-    const std::size_t length = std::max<std::size_t>(1, Utf8SequenceLength(unicode, at));
-    const std::string_view character = unicode.substr(at, length);
-    at += length;
-    if (length == 1) {
-      candidate += character;
+    if (static_cast<unsigned char>(unicode[at]) < 0x80) {
+      candidate += unicode[at++];
       continue;
     }
-    const Text own = LookAlikeSkeleton(icu, character);
+    std::size_t end = at;
+    while (end < unicode.size() && static_cast<unsigned char>(unicode[end]) >= 0x80) ++end;
+    const Text own = LookAlikeSkeleton(icu, unicode.substr(at, end - at));
     if (own.empty() || !IsAscii(own)) return {};
     candidate += own;
+    at = end;
   }
   if (!IsHostName(candidate)) return {};
-  return LookAlikeSkeleton(icu, candidate) == LookAlikeSkeleton(icu, unicode) ? candidate : Text();
+  return AsciiLookAlikeSkeleton(candidate) == skeleton ? candidate : Text();
 }
 
 }  // namespace
@@ -88,13 +88,14 @@ NameDisplay DisplayName(std::string_view ascii, std::string_view unicode,
     if (i > 0) result.display += '.';
     result.display += rule == LookAlike::None ? labels[i] : ascii_labels[i];
   }
-  const SiteLookAlike site = IdnSiteLookAlike(ascii, unicode, sites);
+  const Text skeleton = LookAlikeSkeleton(*icu, unicode);
+  const SiteLookAlike site = IdnSiteLookAlike(ascii, unicode, skeleton, sites);
   if (site.site != nullptr) {
     if (result.rule == LookAlike::None) result.rule = site.rule;
     result.display = Text(ascii);
     result.looks_like = site.site->domain;
   } else if (result.rule != LookAlike::None) {
-    result.looks_like = AsciiLookAlike(*icu, unicode);
+    result.looks_like = AsciiLookAlike(*icu, unicode, skeleton);
   }
   return result;
 }

@@ -1,5 +1,6 @@
 #include "browser/protected_sites.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "browser/icu_functions.h"
@@ -11,10 +12,6 @@ namespace {
 constexpr std::string_view kPopularSites =
 #include "browser/popular_sites.inc"
     ;
-
-// Letters enough that one edit more makes another word rarely: "apple"
-// and "apply" are one apart, "bing" and "king" would be too.
-constexpr std::size_t kShortestNearLabel = 5;
 
 Text SkeletonOf(const ListedSite& site) {
   if (IsAscii(site.unicode)) return AsciiLookAlikeSkeleton(site.unicode);
@@ -35,19 +32,41 @@ ProtectedSites::ProtectedSites(const std::vector<ListedSite>& sites) {
     site.skeleton = SkeletonOf(listed);
     site.label_size = site.domain.find('.');
     const std::string_view label = site.label();
+    const auto suffix_labels = static_cast<std::size_t>(std::count(
+        site.domain.begin() + static_cast<std::ptrdiff_t>(label.size()), site.domain.end(), '.'));
+    longest_suffix_ = std::max(longest_suffix_, suffix_labels);
     keys_.Add(HashKey(SiteKey::Domain, site.domain), number);
-    keys_.Add(HashKey(SiteKey::Suffix, std::string_view(site.domain).substr(label.size() + 1)),
-              number);
-    if (!site.skeleton.empty()) keys_.Add(HashKey(SiteKey::Skeleton, site.skeleton), number);
+    keys_.Add(
+        HashKeyBackwards(SiteKey::Suffix, std::string_view(site.domain).substr(label.size() + 1)),
+        number);
+    if (!site.skeleton.empty()) {
+      keys_.Add(HashKey(SiteKey::Skeleton, site.skeleton), number);
+    }
     keys_.Add(HashKey(SiteKey::Label, label), number);
     if (label.size() >= kShortestNearLabel) {
       keys_.Add(HashKey(SiteKey::NearLabel, label), number);
       for (std::size_t i = 0; i < label.size(); ++i) {
         keys_.Add(HashKeyWithout(SiteKey::NearLabel, label, i), number);
       }
+      for (std::size_t length = label.size() - 1; length <= label.size() + 1; ++length) {
+        first_two_[EndKey(length, label[0], label[1])] = true;
+        last_two_[EndKey(length, label[label.size() - 2], label.back())] = true;
+      }
     }
   }
   keys_.Build();
+}
+
+std::size_t ProtectedSites::EndKey(std::size_t length, char first, char second) {
+  const auto pair = static_cast<std::size_t>(static_cast<unsigned char>(first)) * 31 +
+                    static_cast<unsigned char>(second);
+  return (std::min<std::size_t>(length, 63) << 10) | (pair & 1023);
+}
+
+bool ProtectedSites::MayBeOneEditFrom(std::string_view label) const {
+  if (label.size() < kShortestNearLabel) return false;
+  return first_two_[EndKey(label.size(), label[0], label[1])] ||
+         last_two_[EndKey(label.size(), label[label.size() - 2], label.back())];
 }
 
 const std::vector<ListedSite>& PopularSiteList() {
@@ -63,20 +82,26 @@ const ProtectedSites& PopularSites() {
 std::optional<Registrable> RegistrableDomain(std::string_view host, const ProtectedSites& sites) {
   const std::size_t last_dot = host.rfind('.');
   if (last_dot == std::string_view::npos || last_dot == 0) return std::nullopt;
-  // Suffixes from the longest: the first that a site has wins.
-  std::size_t label_start = 0;
-  for (std::size_t dot = host.find('.'); dot != std::string_view::npos;
-       label_start = dot + 1, dot = host.find('.', dot + 1)) {
-    const std::string_view suffix = host.substr(dot + 1);
-    const bool known = sites.keys().Find(HashKey(SiteKey::Suffix, suffix), [&](std::uint32_t n) {
-      const ProtectedSite& site = sites.site(n);
-      return std::string_view(site.domain).substr(site.label_size + 1) == suffix;
-    });
-    if (known) return Registrable{host.substr(label_start), dot - label_start};
+  // Every suffix, in one pass from the host's end: the longest that a site
+  // has and that leaves a label before it wins, else the last label.
+  std::size_t suffix_dot = last_dot;
+  KeyHash hash(SiteKey::Suffix);
+  std::size_t labels = 0;  // of the suffix after host[i]
+  for (std::size_t i = host.size(); i-- > 1;) {
+    if (host[i] == '.') {
+      if (++labels > sites.longest_suffix()) break;
+      const std::string_view suffix = host.substr(i + 1);
+      const bool known = sites.keys().Find(hash.value(), [&](std::uint32_t n) {
+        const ProtectedSite& site = sites.site(n);
+        return std::string_view(site.domain).substr(site.label_size + 1) == suffix;
+      });
+      if (known) suffix_dot = i;
+    }
+    hash.Add(host[i]);
   }
-  const std::size_t previous_dot = host.rfind('.', last_dot - 1);
+  const std::size_t previous_dot = host.rfind('.', suffix_dot - 1);
   const std::size_t start = previous_dot == std::string_view::npos ? 0 : previous_dot + 1;
-  return Registrable{host.substr(start), last_dot - start};
+  return Registrable{host.substr(start), suffix_dot - start};
 }
 
 const ProtectedSite* ProtectedSiteNamedBy(std::string_view host, const ProtectedSites& sites) {

@@ -15,6 +15,11 @@
 
 namespace morvik {
 
+// The letters a site's first label, and a name's, need before one edit
+// between them counts as a near miss: "paypal" and "paypall" are one, but
+// "mail" and "gmail" two words.
+constexpr std::size_t kShortestNearLabel = 5;
+
 struct ProtectedSite {
   Text domain;    // ASCII form: "paypal.com", "xn--80ak6aa92e.com"
   Text skeleton;  // of its Unicode form (see LookAlikeSkeleton)
@@ -32,9 +37,22 @@ class ProtectedSites {
   const SiteKeys& keys() const { return keys_; }
   std::size_t size() const { return sites_.size(); }
 
+  // False when no site's first label can be one edit from `label`: one edit
+  // keeps either the first two letters or the last two, and the length
+  // within one. Two bits for a site, tested before any hash is made.
+  bool MayBeOneEditFrom(std::string_view label) const;
+  // The most labels a site's suffix has ("co.uk": 2).
+  std::size_t longest_suffix() const { return longest_suffix_; }
+
  private:
+  static constexpr std::size_t kEnds = 64 * 1024;  // lengths below 64 and a pair of letters
+  static std::size_t EndKey(std::size_t length, char first, char second);
+
   std::vector<ProtectedSite> sites_;
   SiteKeys keys_;
+  std::size_t longest_suffix_ = 0;
+  std::vector<bool> first_two_ = std::vector<bool>(kEnds);
+  std::vector<bool> last_two_ = std::vector<bool>(kEnds);
 };
 
 // The popular sites compiled into the program (browser/data).

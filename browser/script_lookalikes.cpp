@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
-
-#include "support/text.h"
-#include "support/utf8.h"
+#include <string_view>
 
 namespace morvik {
 namespace {
@@ -14,45 +12,40 @@ namespace {
 // "n" but not "ս" with "u"), so the sets are the policy's own.
 struct ScriptLookAlikes {
   UScriptCode script;
-  const char* letters;  // UTF-8, lower case: names are
+  std::u32string_view letters;  // lower case: names are
   std::initializer_list<const char*> own_domains;
 };
 
 const ScriptLookAlikes kScripts[] = {
-    {USCRIPT_ARMENIAN, "ագզէլհյոսւօՙ", {"am"}},
+    {USCRIPT_ARMENIAN, U"ագզէլհյոսւօՙ", {"am"}},
     {USCRIPT_CYRILLIC,
-     "аысԁеԍһіюјкӏорԗԛѕԝхуъьҽпгѵѡ",
+     U"аысԁеԍһіюјкӏорԗԛѕԝхуъьҽпгѵѡ",
      {"bg", "by", "kz", "pyc", "ru", "su", "ua", "uz"}},
-    {USCRIPT_ETHIOPIC, "ሀሠሰስበነተከዐዕዘጠፐꬅ", {"er", "et"}},
-    {USCRIPT_GEORGIAN, "იოყძხჽჿ", {"ge"}},
-    {USCRIPT_GREEK, "αικνρυωηοτ", {"gr"}},
-    {USCRIPT_HEBREW, "דוחיןסװײ׳ﬦ", {"il"}},
-    {USCRIPT_MYANMAR, "ခဂငထပဝ၀၂ၔၜ႐႑႕႖႗", {"mm"}},
+    {USCRIPT_ETHIOPIC, U"ሀሠሰስበነተከዐዕዘጠፐꬅ", {"er", "et"}},
+    {USCRIPT_GEORGIAN, U"იოყძხჽჿ", {"ge"}},
+    {USCRIPT_GREEK, U"αικνρυωηοτ", {"gr"}},
+    {USCRIPT_HEBREW, U"דוחיןסװײ׳ﬦ", {"il"}},
+    {USCRIPT_MYANMAR, U"ခဂငထပဝ၀၂ၔၜ႐႑႕႖႗", {"mm"}},
     // The smaller set that looks Latin in the address bar of every
     // platform (more Thai letters do in some Linux fonts).
-    {USCRIPT_THAI, "บพเแ๐", {"th"}},
+    {USCRIPT_THAI, U"บพเแ๐", {"th"}},
     // Indic scripts: no country writes one alone in its names.
-    {USCRIPT_BENGALI, "০৭", {}},
-    {USCRIPT_DEVANAGARI, "ऽ०ॱ", {}},
-    {USCRIPT_GUJARATI, "ડટ૦૧", {}},
-    {USCRIPT_GURMUKHI, "੦੧", {}},
-    {USCRIPT_KANNADA, "ಽ೦೧", {}},
-    {USCRIPT_MALAYALAM, "ടഠധനറ൦", {}},
-    {USCRIPT_ORIYA, "ଠ୦୮", {}},
-    {USCRIPT_TAMIL, "டப௦", {}},
-    {USCRIPT_TELUGU, "౦౧", {}},
+    {USCRIPT_BENGALI, U"০৭", {}},
+    {USCRIPT_DEVANAGARI, U"ऽ०ॱ", {}},
+    {USCRIPT_GUJARATI, U"ડટ૦૧", {}},
+    {USCRIPT_GURMUKHI, U"੦੧", {}},
+    {USCRIPT_KANNADA, U"ಽ೦೧", {}},
+    {USCRIPT_MALAYALAM, U"ടഠധനറ൦", {}},
+    {USCRIPT_ORIYA, U"ଠ୦୮", {}},
+    {USCRIPT_TAMIL, U"டப௦", {}},
+    {USCRIPT_TELUGU, U"౦౧", {}},
 };
 
 // Characters drawn like ASCII digits ("θ" like 0, "շ" like 2, "з" like 3).
-constexpr const char* kDigitLookAlikes = "θ२২੨૨೩೭շзҙӡउওਤ੩૩౩ဒვპੜ੫丩ㄐճ৪੪୫૭୨౨";
+constexpr std::u32string_view kDigitLookAlikes = U"θ२২੨૨೩೭շзҙӡउওਤ੩૩౩ဒვპੜ੫丩ㄐճ৪੪୫૭୨౨";
 
-bool Contains(std::string_view utf8, char32_t wanted) {
-  for (std::size_t at = 0; at < utf8.size();) {
-    const std::size_t length = std::max<std::size_t>(1, Utf8SequenceLength(utf8, at));
-    if (Utf8CodePoint(utf8.substr(at, length)) == wanted) return true;
-    at += length;
-  }
-  return false;
+bool Contains(std::u32string_view set, char32_t wanted) {
+  return set.find(wanted) != std::u32string_view::npos;
 }
 
 UScriptCode ScriptOf(const IcuFunctions& icu, char32_t c) {

@@ -1,29 +1,26 @@
 #include "browser/site_keys.h"
 
 namespace morvik {
-namespace {
-
-constexpr std::uint64_t kOffset = 14695981039346656037ULL;
-constexpr std::uint64_t kPrime = 1099511628211ULL;
-
-// FNV-1a, begun with the kind; never 0, which marks an empty slot.
-std::uint64_t Mix(std::uint64_t hash, unsigned char byte) { return (hash ^ byte) * kPrime; }
-std::uint64_t NotZero(std::uint64_t hash) { return hash == 0 ? 1 : hash; }
-
-}  // namespace
+KeyHash::KeyHash(SiteKey kind) : hash_(14695981039346656037ULL) { Add(static_cast<char>(kind)); }
 
 std::uint64_t HashKey(SiteKey kind, std::string_view text) {
-  std::uint64_t hash = Mix(kOffset, static_cast<unsigned char>(kind));
-  for (const char c : text) hash = Mix(hash, static_cast<unsigned char>(c));
-  return NotZero(hash);
+  KeyHash hash(kind);
+  hash.Add(text);
+  return hash.value();
 }
 
 std::uint64_t HashKeyWithout(SiteKey kind, std::string_view text, std::size_t skipped) {
-  std::uint64_t hash = Mix(kOffset, static_cast<unsigned char>(kind));
+  KeyHash hash(kind);
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i != skipped) hash = Mix(hash, static_cast<unsigned char>(text[i]));
+    if (i != skipped) hash.Add(text[i]);
   }
-  return NotZero(hash);
+  return hash.value();
+}
+
+std::uint64_t HashKeyBackwards(SiteKey kind, std::string_view text) {
+  KeyHash hash(kind);
+  for (std::size_t i = text.size(); i-- > 0;) hash.Add(text[i]);
+  return hash.value();
 }
 
 void SiteKeys::Add(std::uint64_t key, std::uint32_t site) { pending_.push_back({key, site}); }

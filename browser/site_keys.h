@@ -18,9 +18,27 @@ enum class SiteKey : std::uint8_t {
   NearLabel  // a first label of five letters or more, and it less one letter
 };
 
+// The hash of a key, taken a piece at a time.
+class KeyHash {
+ public:
+  explicit KeyHash(SiteKey kind);
+  void Add(char c) { hash_ = (hash_ ^ static_cast<unsigned char>(c)) * kPrime; }
+  void Add(std::string_view text) {
+    for (const char c : text) Add(c);
+  }
+  std::uint64_t value() const { return hash_ == 0 ? 1 : hash_; }  // 0 marks an empty slot
+
+ private:
+  static constexpr std::uint64_t kPrime = 1099511628211ULL;  // FNV-1a
+  std::uint64_t hash_;
+};
+
 std::uint64_t HashKey(SiteKey kind, std::string_view text);
 // The same for `text` without its character at `skipped`.
 std::uint64_t HashKeyWithout(SiteKey kind, std::string_view text, std::size_t skipped);
+// Of `text` read from its end: what a host's suffixes are hashed by, all in
+// one pass from the host's end.
+std::uint64_t HashKeyBackwards(SiteKey kind, std::string_view text);
 
 class SiteKeys {
  public:

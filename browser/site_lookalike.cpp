@@ -20,6 +20,19 @@ std::string_view WithoutTrailingDot(std::string_view host) {
   return host;
 }
 
+std::size_t LabelCount(std::string_view name) {
+  return static_cast<std::size_t>(std::count(name.begin(), name.end(), '.')) + 1;
+}
+
+// The last `count` labels of `name`, which has at least as many.
+std::string_view LastLabels(std::string_view name, std::size_t count) {
+  std::size_t start = name.size();
+  for (; count > 0 && start != std::string_view::npos; --count) {
+    start = start == 0 ? std::string_view::npos : name.rfind('.', start - 1);
+  }
+  return start == std::string_view::npos ? name : name.substr(start + 1);
+}
+
 // The first site under `key` that `accept` takes.
 template <typename Accept>
 const ProtectedSite* FindSite(const ProtectedSites& sites, std::uint64_t key,
@@ -41,7 +54,22 @@ const ProtectedSite* SameSkeleton(const ProtectedSites& sites, const Text& skele
   });
 }
 
+// As SameSkeleton, the skeleton hashed as it is made: a name without a
+// look-alike makes no skeleton text.
+const ProtectedSite* SameAsciiSkeleton(const ProtectedSites& sites, std::string_view domain) {
+  const AsciiSkeletons& table = AsciiSkeletonTable();
+  KeyHash hash(SiteKey::Skeleton);
+  for (const char c : domain) hash.Add(table[static_cast<unsigned char>(c) & 0x7F]);
+  Text skeleton;
+  return FindSite(sites, hash.value(), [&](const ProtectedSite& site) {
+    if (skeleton.empty()) skeleton = AsciiLookAlikeSkeleton(domain);
+    return site.skeleton == skeleton && site.domain != domain;
+  });
+}
+
 const ProtectedSite* OneEditAway(const ProtectedSites& sites, std::string_view label) {
+  // Both names long enough: "mail" is a word, not a near miss of "gmail".
+  if (!sites.MayBeOneEditFrom(label)) return nullptr;
   const auto near = [&](const ProtectedSite& site) { return IsOneEditApart(label, site.label()); };
   // The site's label, or it less one letter, is the label less one letter
   // (an insertion or a swap), the label itself (a deletion) or the label
@@ -101,8 +129,7 @@ SiteLookAlike AsciiSiteLookAlike(std::string_view host, const ProtectedSites& si
   if (!registrable) return {};
   const std::string_view label = registrable->label();
   SiteLookAlike found;
-  if (const ProtectedSite* site =
-          SameSkeleton(sites, AsciiLookAlikeSkeleton(registrable->domain), registrable->domain)) {
+  if (const ProtectedSite* site = SameAsciiSkeleton(sites, registrable->domain)) {
     found = {LookAlike::AsciiConfusable, site};
   } else if (const ProtectedSite* near = OneEditAway(sites, label)) {
     found = {LookAlike::OneEdit, near};
@@ -115,22 +142,27 @@ SiteLookAlike AsciiSiteLookAlike(std::string_view host, const ProtectedSites& si
 }
 
 SiteLookAlike IdnSiteLookAlike(std::string_view ascii, std::string_view unicode,
-                               const ProtectedSites& sites) {
+                               std::string_view skeleton, const ProtectedSites& sites) {
   const IcuFunctions* icu = Icu();
   ascii = WithoutTrailingDot(ascii);
   unicode = WithoutTrailingDot(unicode);
+  skeleton = WithoutTrailingDot(skeleton);
   const std::optional<Registrable> registrable = RegistrableDomain(ascii, sites);
   if (icu == nullptr || !registrable) return {};
-  // The same labels of the Unicode form.
-  const auto labels = static_cast<std::size_t>(
-      std::count(registrable->domain.begin(), registrable->domain.end(), '.') + 1);
-  const std::vector<std::string_view> unicode_labels = SplitLabels(unicode);
-  if (unicode_labels.size() < labels) return {};
-  const std::string_view first = unicode_labels[unicode_labels.size() - labels];
-  const std::string_view unicode_domain =
-      unicode.substr(static_cast<std::size_t>(first.data() - unicode.data()));
-  const ProtectedSite* site =
-      SameSkeleton(sites, LookAlikeSkeleton(*icu, unicode_domain), registrable->domain);
+  const std::size_t labels = LabelCount(registrable->domain);
+  // The skeleton of the same labels: the end of the name's skeleton, or,
+  // where a character's skeleton holds a dot, their own.
+  Text registrable_skeleton;
+  if (LabelCount(skeleton) == LabelCount(ascii)) {
+    registrable_skeleton = Text(LastLabels(skeleton, labels));
+  } else {
+    const std::vector<std::string_view> unicode_labels = SplitLabels(unicode);
+    if (unicode_labels.size() < labels) return {};
+    const std::string_view first = unicode_labels[unicode_labels.size() - labels];
+    registrable_skeleton = LookAlikeSkeleton(
+        *icu, unicode.substr(static_cast<std::size_t>(first.data() - unicode.data())));
+  }
+  const ProtectedSite* site = SameSkeleton(sites, registrable_skeleton, registrable->domain);
   if (site == nullptr || ProtectedSiteNamedBy(ascii, sites) != nullptr) return {};
   return {LookAlike::SiteSkeleton, site};
 }

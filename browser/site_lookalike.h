@@ -21,9 +21,10 @@ struct SiteLookAlike {
 // `host`: a plain ASCII name, lower case. No ICU call.
 SiteLookAlike AsciiSiteLookAlike(std::string_view host, const ProtectedSites& sites);
 
-// `ascii` and `unicode`: the two forms of an internationalised name.
+// `ascii` and `unicode`: the two forms of an internationalised name;
+// `skeleton`: the LookAlikeSkeleton of `unicode`.
 SiteLookAlike IdnSiteLookAlike(std::string_view ascii, std::string_view unicode,
-                               const ProtectedSites& sites);
+                               std::string_view skeleton, const ProtectedSites& sites);
 
 // One insertion, deletion, substitution or swap of two neighbours apart.
 bool IsOneEditApart(std::string_view a, std::string_view b);

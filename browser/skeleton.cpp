@@ -39,8 +39,6 @@ Text WithoutMarks(const IcuFunctions& icu, std::string_view text) {
   return kept;
 }
 
-using AsciiSkeletons = std::array<Text, 128>;
-
 AsciiSkeletons MakeAsciiSkeletons() {
   AsciiSkeletons skeletons;
   const IcuFunctions* icu = Icu();
@@ -54,11 +52,16 @@ AsciiSkeletons MakeAsciiSkeletons() {
 
 }  // namespace
 
-Text AsciiLookAlikeSkeleton(std::string_view ascii) {
+const AsciiSkeletons& AsciiSkeletonTable() {
   static const AsciiSkeletons skeletons = MakeAsciiSkeletons();
+  return skeletons;
+}
+
+Text AsciiLookAlikeSkeleton(std::string_view ascii) {
+  const AsciiSkeletons& table = AsciiSkeletonTable();
   Text skeleton;
   skeleton.reserve(ascii.size() + 4);
-  for (const char c : ascii) skeleton += skeletons[static_cast<unsigned char>(c) & 0x7F];
+  for (const char c : ascii) skeleton += table[static_cast<unsigned char>(c) & 0x7F];
   return skeleton;
 }
 

@@ -3,6 +3,7 @@
 // character replaced by the one it is confused with), without combining
 // marks ("googlé" looks like "google") and in lower case.
 
+#include <array>
 #include <string_view>
 
 #include "browser/icu_functions.h"
@@ -18,5 +19,8 @@ Text LookAlikeSkeleton(const IcuFunctions& icu, std::string_view text);
 // "paypal", "rnicrosoft" and "microsoft" both "rnicrosoft"): no ICU call
 // per text. Without ICU, the text in lower case.
 Text AsciiLookAlikeSkeleton(std::string_view ascii);
+// The table itself: the skeleton of each ASCII character.
+using AsciiSkeletons = std::array<Text, 128>;
+const AsciiSkeletons& AsciiSkeletonTable();
 
 }  // namespace morvik

@@ -69,7 +69,7 @@ const DisplayCase kDisplayCases[] = {
     {"bücher.de", LookAlike::None},
     {"faß.de", LookAlike::None},
     // The same mark twice on one letter.
-    {"e\u0301\u0301.com", LookAlike::Invisible},
+    {"e\u0301\u0301.com", LookAlike::Invisible, "e.com"},
     // Digits of two numbering systems.
     {"১1.com", LookAlike::MixedNumbers},
     {"১২৩.bd", LookAlike::None},
@@ -124,8 +124,8 @@ const DisplayCase kDisplayCases[] = {
     // Marks where they make another letter.
     {"li\u0307nk.com", LookAlike::MarkContext},
     {"j\u0307ob.com", LookAlike::MarkContext},
-    {"ı\u0307nk.com", LookAlike::MarkContext},
-    {"ı\u0301nk.com", LookAlike::MarkContext},
+    {"ı\u0307nk.com", LookAlike::MarkContext, "ink.com"},
+    {"ı\u0301nk.com", LookAlike::MarkContext, "ink.com"},
     {"ア\u0301.jp", LookAlike::MarkContext},
     {"x\u0301yz.com", LookAlike::None},
     {"ж\u0301.ru", LookAlike::None},
