@@ -24,6 +24,7 @@ Text SkeletonOf(const ListedSite& site) {
 ProtectedSites::ProtectedSites(const std::vector<ListedSite>& sites) {
   sites_.reserve(sites.size());
   std::unordered_set<std::string_view> seen;
+  std::unordered_set<std::string_view> suffixes;
   for (const ListedSite& listed : sites) {
     if (!seen.insert(listed.ascii).second) continue;
     const auto number = static_cast<std::uint32_t>(sites_.size());
@@ -36,9 +37,11 @@ ProtectedSites::ProtectedSites(const std::vector<ListedSite>& sites) {
         site.domain.begin() + static_cast<std::ptrdiff_t>(label.size()), site.domain.end(), '.'));
     longest_suffix_ = std::max(longest_suffix_, suffix_labels);
     keys_.Add(HashKey(SiteKey::Domain, site.domain), number);
-    keys_.Add(
-        HashKeyBackwards(SiteKey::Suffix, std::string_view(site.domain).substr(label.size() + 1)),
-        number);
+    // One key for each suffix: thousands of sites under "com" would be one
+    // long run of equal keys for every look-up that lands in it.
+    const std::string_view suffix = std::string_view(site.domain).substr(label.size() + 1);
+    if (suffixes.insert(suffix).second)
+      keys_.Add(HashKeyBackwards(SiteKey::Suffix, suffix), number);
     if (!site.skeleton.empty()) {
       keys_.Add(HashKey(SiteKey::Skeleton, site.skeleton), number);
     }

@@ -1,5 +1,7 @@
 #include "browser/site_keys.h"
 
+#include <algorithm>
+
 namespace morvik {
 KeyHash::KeyHash(SiteKey kind) : hash_(14695981039346656037ULL) { Add(static_cast<char>(kind)); }
 
@@ -26,6 +28,15 @@ std::uint64_t HashKeyBackwards(SiteKey kind, std::string_view text) {
 void SiteKeys::Add(std::uint64_t key, std::uint32_t site) { pending_.push_back({key, site}); }
 
 void SiteKeys::Build() {
+  // A site under one key once ("google" less either "o" is one key).
+  std::sort(pending_.begin(), pending_.end(), [](const Slot& a, const Slot& b) {
+    return a.key != b.key ? a.key < b.key : a.site < b.site;
+  });
+  pending_.erase(
+      std::unique(pending_.begin(),
+                  pending_.end(),
+                  [](const Slot& a, const Slot& b) { return a.key == b.key && a.site == b.site; }),
+      pending_.end());
   // At most half full: a miss ends at an empty slot within a probe or two.
   std::size_t size = 16;
   while (size < pending_.size() * 2) size *= 2;
