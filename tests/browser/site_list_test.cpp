@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,9 @@ TEST_P(SiteListTest, ReadsEveryLineOrNamesTheFirstBadOne) {
 INSTANTIATE_TEST_SUITE_P(Cases, SiteListTest, ::testing::ValuesIn(kListCases),
                          [](const auto& info) {
                            std::string name;
-                           for (const char c : info.param.name) name += std::isalnum(c) ? c : '_';
+                           for (const char c : info.param.name) {
+                             name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+                           }
                            return name;
                          });
 

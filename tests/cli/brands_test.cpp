@@ -11,7 +11,7 @@ namespace morvik {
 namespace {
 
 std::string Scratch(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + "morvik-brands-" + name;
+  std::string path = ::testing::TempDir() + "morvik-brands-" + name;
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }
