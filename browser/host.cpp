@@ -6,6 +6,7 @@
 
 #include "browser/idna.h"
 #include "browser/ipv6.h"
+#include "browser/site_lookalike.h"
 #include "ipv4/notation.h"
 #include "support/text.h"
 
@@ -140,7 +141,7 @@ Text PercentDecodeOnce(std::string_view text) {
   return decoded;
 }
 
-BrowserHost ParseBrowserHost(std::string_view raw_host) {
+BrowserHost ParseBrowserHost(std::string_view raw_host, const ProtectedSites& sites) {
   // One host, filled in place and returned as it is (every return names
   // it), so that the result is constructed where the caller keeps it.
   BrowserHost host;
@@ -161,18 +162,24 @@ BrowserHost ParseBrowserHost(std::string_view raw_host) {
     return host;
   }
 
-  if (host.went_through_idna) {
-    const IdnaResult unicode = DomainToUnicode(host.ascii);
-    if (!unicode.ok) {
-      Fail(host, BrowserFailure::Idna, unicode.error);
-      return host;
+  if (!host.went_through_idna) {
+    const SiteLookAlike site = AsciiSiteLookAlike(host.ascii, sites);
+    if (site.site != nullptr) {
+      host.lookalike = site.rule;
+      host.looks_like = site.site->domain;
     }
-    host.unicode = unicode.text;
-    NameDisplay display = DisplayName(host.ascii, host.unicode);
-    if (display.display != host.ascii) host.display = std::move(display.display);
-    host.lookalike = display.rule;
-    host.looks_like = std::move(display.looks_like);
+    return host;
   }
+  const IdnaResult unicode = DomainToUnicode(host.ascii);
+  if (!unicode.ok) {
+    Fail(host, BrowserFailure::Idna, unicode.error);
+    return host;
+  }
+  host.unicode = unicode.text;
+  NameDisplay display = DisplayName(host.ascii, host.unicode, sites);
+  if (display.display != host.ascii) host.display = std::move(display.display);
+  host.lookalike = display.rule;
+  host.looks_like = std::move(display.looks_like);
   return host;
 }
 

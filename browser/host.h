@@ -8,6 +8,7 @@
 
 #include "browser/ipv4.h"
 #include "browser/name_display.h"
+#include "browser/protected_sites.h"
 #include "support/text.h"
 
 namespace morvik {
@@ -40,8 +41,9 @@ struct BrowserHost {
   std::optional<BrowserIpv4> ipv4;
 };
 
-// `raw_host` is the host exactly as written in the URL (not empty).
-BrowserHost ParseBrowserHost(std::string_view raw_host);
+// `raw_host` is the host exactly as written in the URL (not empty). A name
+// that passes for one of `sites` says so in `lookalike` and `looks_like`.
+BrowserHost ParseBrowserHost(std::string_view raw_host, const ProtectedSites& sites);
 
 // %XX with two hexadecimal digits becomes that byte; anything else stays.
 // Decoded bytes are not looked at again.

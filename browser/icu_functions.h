@@ -36,9 +36,43 @@ enum USpoofChecks : std::int32_t {
   USPOOF_INVISIBLE = 32,
   USPOOF_CHAR_LIMIT = 64,
   USPOOF_MIXED_NUMBERS = 128,
+  USPOOF_ALL_CHECKS = 0xFFFF,
+  USPOOF_AUX_INFO = 0x40000000,
 };
-enum URestrictionLevel : std::int32_t { USPOOF_HIGHLY_RESTRICTIVE = 0x30000000 };
-enum UScriptCode : std::int32_t { USCRIPT_COMMON = 0, USCRIPT_INHERITED = 1, USCRIPT_LATIN = 25 };
+enum URestrictionLevel : std::int32_t {
+  USPOOF_ASCII = 0x10000000,
+  USPOOF_SINGLE_SCRIPT_RESTRICTIVE = 0x20000000,
+  USPOOF_HIGHLY_RESTRICTIVE = 0x30000000,
+  USPOOF_RESTRICTION_LEVEL_MASK = 0x7F000000,
+};
+enum UScriptCode : std::int32_t {
+  USCRIPT_COMMON = 0,
+  USCRIPT_INHERITED = 1,
+  USCRIPT_ARMENIAN = 3,
+  USCRIPT_BENGALI = 4,
+  USCRIPT_BOPOMOFO = 5,
+  USCRIPT_CYRILLIC = 8,
+  USCRIPT_DEVANAGARI = 10,
+  USCRIPT_ETHIOPIC = 11,
+  USCRIPT_GEORGIAN = 12,
+  USCRIPT_GREEK = 14,
+  USCRIPT_GUJARATI = 15,
+  USCRIPT_GURMUKHI = 16,
+  USCRIPT_HAN = 17,
+  USCRIPT_HANGUL = 18,
+  USCRIPT_HEBREW = 19,
+  USCRIPT_HIRAGANA = 20,
+  USCRIPT_KANNADA = 21,
+  USCRIPT_KATAKANA = 22,
+  USCRIPT_LATIN = 25,
+  USCRIPT_MALAYALAM = 26,
+  USCRIPT_MYANMAR = 28,
+  USCRIPT_ORIYA = 31,
+  USCRIPT_TAMIL = 35,
+  USCRIPT_TELUGU = 36,
+  USCRIPT_THAI = 38,
+};
+enum UCharCategory : std::int32_t { U_NON_SPACING_MARK = 6 };
 enum : std::uint32_t {
   UIDNA_CHECK_BIDI = 4,
   UIDNA_CHECK_CONTEXTJ = 8,
@@ -92,10 +126,14 @@ std::int32_t uspoof_getSkeletonUTF8(const USpoofChecker* checker, std::uint32_t 
 USet* uset_openEmpty();
 void uset_close(USet* set);
 void uset_addAll(USet* set, const USet* additional);
+void uset_removeRange(USet* set, UChar32 start, UChar32 end);
 void uset_freeze(USet* set);
 UScriptCode uscript_getScript(UChar32 code_point, UErrorCode* status);
+UBool uscript_hasScript(UChar32 code_point, UScriptCode script);
+std::int8_t u_charType(UChar32 code_point);
 }
 #else
+#include <unicode/uchar.h>
 #include <unicode/uidna.h>
 #include <unicode/uscript.h>
 #include <unicode/uset.h>
@@ -122,8 +160,11 @@ namespace morvik {
   X(uset_openEmpty)             \
   X(uset_close)                 \
   X(uset_addAll)                \
+  X(uset_removeRange)           \
   X(uset_freeze)                \
-  X(uscript_getScript)
+  X(uscript_getScript)          \
+  X(uscript_hasScript)          \
+  X(u_charType)
 
 struct IcuFunctions {
 // A declaration: `name` cannot be put in parentheses.

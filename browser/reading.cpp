@@ -93,7 +93,7 @@ void NoteHostEscapes(BrowserReading& reading, std::string_view host) {
 
 // file://host/share: a host only after two slashes, none for a drive letter
 // (file://C:/x) or for "localhost".
-void ReadFileHost(BrowserReading& reading, std::string_view rest) {
+void ReadFileHost(BrowserReading& reading, std::string_view rest, const ProtectedSites& sites) {
   if (rest.size() < 2 || !IsSlash(rest[0]) || !IsSlash(rest[1])) return;
   reading.slashes = Text(rest.substr(0, 2));
   rest.remove_prefix(2);
@@ -105,7 +105,7 @@ void ReadFileHost(BrowserReading& reading, std::string_view rest) {
       host.size() == 2 && IsAsciiLetter(host[0]) && (host[1] == ':' || host[1] == '|');
   if (host.empty() || drive_letter) return;
   NoteHostEscapes(reading, host);
-  reading.host = ParseBrowserHost(host);
+  reading.host = ParseBrowserHost(host, sites);
   if (reading.host.ascii == "localhost") reading.host = BrowserHost{};
 }
 
@@ -141,7 +141,7 @@ void ReadPort(BrowserReading& reading, std::string_view port_text) {
 // Everything up to the first "/", "\", "?" or "#" is the authority; its last
 // "@" ends the user information.
 void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t rest_offset,
-                   std::size_t first_removal) {
+                   std::size_t first_removal, const ProtectedSites& sites) {
   reading.slashes = Text(TakeSlashes(rest));
   const std::size_t end = AuthorityEnd(rest);
   std::size_t last_at = kNone;
@@ -168,7 +168,7 @@ void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t r
     return;
   }
   NoteHostEscapes(reading, host);
-  reading.host = ParseBrowserHost(host);
+  reading.host = ParseBrowserHost(host, sites);
   if (!reading.ok() || colon == kNone) return;
   ReadPort(reading, host_and_port.substr(colon + 1));
 }
@@ -185,7 +185,7 @@ std::optional<std::string_view> LeadingScheme(std::string_view text) {
   return std::nullopt;
 }
 
-BrowserReading ReadAsBrowser(std::string_view url) {
+BrowserReading ReadAsBrowser(std::string_view url, const ProtectedSites& sites) {
   BrowserReading reading;
   std::string_view input = TrimControlsAndSpaces(url);
   std::size_t first_removal = kNone;
@@ -200,7 +200,7 @@ BrowserReading ReadAsBrowser(std::string_view url) {
   const std::string_view after_colon = scheme ? input.substr(scheme->size() + 1) : input;
   reading.scheme = scheme ? AsciiLowerCase(*scheme) : "";
   if (reading.scheme == "file") {
-    ReadFileHost(reading, after_colon);
+    ReadFileHost(reading, after_colon, sites);
     return reading;
   }
   if (scheme && DefaultPort(reading.scheme) > 0) {
@@ -212,7 +212,8 @@ BrowserReading ReadAsBrowser(std::string_view url) {
     reading.scheme = "http";
     reading.scheme_assumed = true;
   }
-  ReadAuthority(reading, rest, static_cast<std::size_t>(rest.data() - input.data()), first_removal);
+  ReadAuthority(
+      reading, rest, static_cast<std::size_t>(rest.data() - input.data()), first_removal, sites);
   return reading;
 }
 

@@ -36,7 +36,8 @@ struct BrowserReading {
   bool ok() const { return host.failure == BrowserFailure::None; }
 };
 
-BrowserReading ReadAsBrowser(std::string_view url);
+// Names that pass for one of `sites` are flagged (see BrowserHost).
+BrowserReading ReadAsBrowser(std::string_view url, const ProtectedSites& sites = PopularSites());
 
 // A scheme is a letter, then letters, digits, "+", "-" or ".".
 constexpr bool IsSchemeCharacter(char c) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/brands.h"
 #include "cli/options.h"
 #include "cli/platform.h"
 #include "cli/run.h"
@@ -46,6 +47,14 @@ int main(int argc, char** argv) {
     const char* columns = std::getenv("COLUMNS");
     terminal.width = columns != nullptr ? std::atoi(columns) : 0;
   }
-  if (options.command == Command::Scan) return RunScan(options, terminal);
-  return Run(options, terminal);
+  // A brands file that cannot be read whole is an error before any input:
+  // a run without it would miss the look-alikes it was asked to flag.
+  const LoadedBrands brands = LoadBrands(BrandsFile(options, std::getenv("MORVIK_BRANDS")));
+  if (!brands.error.empty()) {
+    std::fprintf(stderr, "morvik-cli: %s\n", brands.error.c_str());
+    return kUsageError;
+  }
+  const ProtectedSites& sites = brands.sites ? *brands.sites : PopularSites();
+  if (options.command == Command::Scan) return RunScan(options, terminal, sites);
+  return Run(options, terminal, sites);
 }

@@ -11,11 +11,12 @@
 namespace morvik {
 namespace {
 
-// Every option but --input and --as, which take a value: what each sets.
+// Every option but --input and --as: what each sets.
 struct Switch {
   std::string_view name;
   std::string_view short_name = {};
   bool Options::*flag = nullptr;       // a flag, or
+  Text Options::*file = nullptr;       // a file name, the option's value, or
   Format format = Format::Automatic;   // an output format, or
   Command command = Command::Analyse;  // --help or --version
 };
@@ -26,6 +27,7 @@ constexpr Switch kSwitches[] = {
     {.name = "--trace", .flag = &Options::trace},
     {.name = "--resolve", .flag = &Options::resolve},
     {.name = "--all-columns", .flag = &Options::all_columns},
+    {.name = "--brands", .file = &Options::brands_file},
     {.name = "--table", .format = Format::Table},
     {.name = "--tsv", .format = Format::Tsv},
     {.name = "--json", .format = Format::Json},
@@ -152,6 +154,12 @@ class Parser {
     }
     const Switch* known = FindSwitch(name);
     if (known == nullptr) return "unknown option '" + Text(name) + "'";
+    if (known->file != nullptr) {
+      const std::optional<Text> file = value();
+      if (!file || file->empty()) return "option '" + Text(name) + "' needs a file name";
+      options_.*known->file = *file;
+      return std::nullopt;
+    }
     if (has_value) return "option '" + Text(name) + "' takes no value";
     if (known->flag != nullptr) {
       options_.*known->flag = true;
@@ -208,6 +216,9 @@ Text UsageText() {
       "      --resolve     look names up as the window's Resolve button does (and a\n"
       "                    browser's host too, when it names another host); without\n"
       "                    it nothing is sent to any name server\n"
+      "      --brands FILE also flag look-alikes of the domains in FILE, one a line\n"
+      "                    (Unicode or xn--, \"#\" comments), beside the popular sites\n"
+      "                    built in; without it, the file MORVIK_BRANDS names\n"
       "  -h, --help        show this help\n"
       "  -V, --version     show the version\n"
       "\n"
@@ -221,7 +232,8 @@ Text UsageText() {
       "\n"
       "Exit status: 0 when all input was read (also when the reader of the output\n"
       "went away); 1 when an input file could not be read (for scan: or not read\n"
-      "whole), after reading all the others; 2 on a usage error, before reading\n"
+      "whole), after reading all the others; 2 on a usage error or a brands file\n"
+      "that cannot be read or holds a line that is no domain, before reading\n"
       "anything. A note on what scan read otherwise than labelled (a charset it\n"
       "could not follow, a header it repaired) leaves the status 0.\n";
   return usage;

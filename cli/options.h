@@ -22,6 +22,7 @@ struct Options {
   std::vector<Text> input_files;  // --input; "-" is standard input
   std::vector<Text> operands;     // URLs, addresses for `convert`, files for `scan`
   Text scan_as;                   // --as: what `scan` takes its inputs for; empty: told apart
+  Text brands_file;               // --brands: the analyst's sites to protect; empty: none
 };
 
 struct ParsedOptions {

@@ -46,9 +46,11 @@ std::vector<TableColumn> TableColumns(const Options& options) {
 
 class Runner {
  public:
-  Runner(const Options& options, const Terminal& terminal)
+  Runner(const Options& options, const Terminal& terminal, const ProtectedSites& sites)
       : options_(options),
-        frame_(options, terminal, TableColumns(options), /*show_progress=*/true) {}
+        frame_(options, terminal, TableColumns(options), /*show_progress=*/true) {
+    frame_.analysis().sites = &sites;
+  }
 
   int Run() {
     WriteHeader();
@@ -130,8 +132,8 @@ class Runner {
 
 }  // namespace
 
-int Run(const Options& options, const Terminal& terminal) {
-  return Runner(options, terminal).Run();
+int Run(const Options& options, const Terminal& terminal, const ProtectedSites& sites) {
+  return Runner(options, terminal, sites).Run();
 }
 
 }  // namespace morvik

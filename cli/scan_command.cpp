@@ -31,13 +31,14 @@ struct InputFile {
 
 class Scanner {
  public:
-  Scanner(const Options& options, const Terminal& terminal)
+  Scanner(const Options& options, const Terminal& terminal, const ProtectedSites& sites)
       : options_(options),
         frame_(options, terminal, ScanTableColumns(TableWidth(terminal), options.all_columns),
                /*show_progress=*/false),
         summaries_(terminal.output) {
     // A link is read as written: defanged ones are refanged where found.
     frame_.analysis().refang = false;
+    frame_.analysis().sites = &sites;
     if (!options.scan_as.empty()) forced_kind_ = InputKindNamed(options.scan_as);
   }
 
@@ -168,8 +169,8 @@ class Scanner {
 
 bool ScanAvailable() { return true; }
 
-int RunScan(const Options& options, const Terminal& terminal) {
-  return Scanner(options, terminal).Run();
+int RunScan(const Options& options, const Terminal& terminal, const ProtectedSites& sites) {
+  return Scanner(options, terminal, sites).Run();
 }
 
 }  // namespace morvik

@@ -12,6 +12,6 @@ namespace morvik {
 bool ScanAvailable();
 
 // The exit status, as for Run: 1 when an input could not be read whole.
-int RunScan(const Options& options, const Terminal& terminal);
+int RunScan(const Options& options, const Terminal& terminal, const ProtectedSites& sites);
 
 }  // namespace morvik

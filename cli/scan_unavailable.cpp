@@ -8,7 +8,8 @@ namespace morvik {
 
 bool ScanAvailable() { return false; }
 
-int RunScan(const Options& /*options*/, const Terminal& /*terminal*/) {
+int RunScan(const Options& /*options*/, const Terminal& /*terminal*/,
+            const ProtectedSites& /*sites*/) {
   std::fputs(
       "morvik-cli: this build has no scan (it is built without the mail and HTML\n"
       "libraries); use the Linux program to scan messages and pages\n",

@@ -49,7 +49,17 @@ enum class Reason {
   MixedScripts,
   MixedDigits,
   WholeScript,
-  AsciiSkeleton,
+  CountryLetter,
+  DigitLookAlike,
+  LatinWithCjk,
+  KanaContext,
+  CjkLookAlike,
+  MarkContext,
+  HyphenLabel,
+  SiteSkeleton,
+  AsciiConfusable,
+  OneEdit,
+  AddedWord,
   // scan: what the reader is shown names another place.
   ShownTextNamesAnotherHost,
 };

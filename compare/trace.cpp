@@ -39,7 +39,7 @@ class Trace {
 Text DecodeEscapes(Trace& trace, Text text) {
   for (int passes = 0;; ++passes) {
     if (passes == kShownEscapePasses) {
-      const Text rest = DecodePercentEscapes(text);
+      Text rest = DecodePercentEscapes(text);
       if (rest != text) trace.Record("remaining escape passes decoded", rest);
       return rest;
     }

@@ -17,7 +17,7 @@ UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options) 
       .input = input,
       .refanged = std::nullopt,
       .trace = options.trace ? TraceWindowDecoding(url) : std::vector<TraceStep>{},
-      .browser = ReadAsBrowser(url),
+      .browser = ReadAsBrowser(url, options.sites != nullptr ? *options.sites : PopularSites()),
       .window = ReadAsWindow(url, options.resolver),
       .comparison = {},
       .disguises = {},

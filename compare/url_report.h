@@ -20,6 +20,7 @@ struct UrlAnalysisOptions {
   bool trace = false;
   bool defang = false;                     // trace texts and disguises written defanged
   const HostResolver* resolver = nullptr;  // null: no name is looked up
+  const ProtectedSites* sites = nullptr;   // whose look-alikes are flagged; null: the popular ones
 };
 
 struct UrlReport {

@@ -30,6 +30,10 @@ const OptionsCase kOptionsCases[] = {
     {{"--json", "--tsv"}, "morvik-cli: '--tsv' cannot be combined with '--json' (see --help)"},
     {{"convert", "--trace", "1"}, "morvik-cli: '--trace' does not apply to convert (see --help)"},
     {{"convert", "--resolve"}, "morvik-cli: '--resolve' does not apply to convert (see --help)"},
+    {{"--brands", "mine.txt", "paypa1.com"}, ""},
+    {{"--brands=mine.txt"}, ""},
+    {{"--brands"}, "morvik-cli: option '--brands' needs a file name (see --help)"},
+    {{"--brands="}, "morvik-cli: option '--brands' needs a file name (see --help)"},
 };
 
 class OptionsTest : public ::testing::TestWithParam<OptionsCase> {};
@@ -68,6 +72,10 @@ TEST(OptionsTest, SortsArgumentsIntoTheirPlaces) {
   const Options ended = *ParseOptions({"--", "convert", "1.2.3.4"}).options;
   EXPECT_EQ(ended.command, Command::Analyse);
   EXPECT_EQ(ended.operands, (std::vector<std::string>{"convert", "1.2.3.4"}));
+
+  const Options brands = *ParseOptions({"--brands", "a.txt", "x", "--brands=b.txt"}).options;
+  EXPECT_EQ(brands.brands_file, "b.txt");  // the last one given
+  EXPECT_EQ(brands.operands, (std::vector<std::string>{"x"}));
 
   EXPECT_FALSE(ParseOptions({"--bogus", "--help"}).options.has_value());
   EXPECT_EQ(ParseOptions({"--help", "--bogus"}).options->command, Command::Help);

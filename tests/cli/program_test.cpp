@@ -141,6 +141,35 @@ INSTANTIATE_TEST_SUITE_P(Cases, UsageTest, ::testing::ValuesIn(kUsageCases),
                            return name;
                          });
 
+// The analyst's brands, from --brands or MORVIK_BRANDS, beside the
+// popular sites; a bad file stops the run before any output.
+TEST_F(ProgramTest, FlagsLookAlikesOfTheBrandsFile) {
+  WriteFile(Path("brands"), "# ours\nmybank.co.uk\n");
+  const std::string urls = "rnybank.co.uk g00gle.com mybank.co.uk";
+  for (const std::string& run :
+       {"\"$CLI\" --tsv --brands " + Quote(Path("brands")) + " " + urls,
+        "MORVIK_BRANDS=" + Quote(Path("brands")) + " \"$CLI\" --tsv " + urls}) {
+    const Outcome outcome = Shell(run);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(Column(outcome.out, "looks_like"),
+              (std::vector<std::string>{"mybank.co.uk", "google.com", ""}));
+    EXPECT_EQ(Column(outcome.out, "lookalike"),
+              (std::vector<std::string>{"ASCII look-alike", "ASCII look-alike", "none"}));
+  }
+  EXPECT_EQ(Column(Cli("--tsv rnybank.co.uk").out, "lookalike"),
+            (std::vector<std::string>{"none"}));
+
+  WriteFile(Path("bad"), "mybank.co.uk\nmy bank\n");
+  const Outcome bad = Cli("--brands " + Quote(Path("bad")) + " rnybank.co.uk");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err, "morvik-cli: " + Path("bad") + ":2: 'my bank' is not a domain name\n");
+  const Outcome missing = Shell("MORVIK_BRANDS=/nonexistent/brands \"$CLI\" rnybank.co.uk");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("cannot read the brands file /nonexistent/brands"), std::string::npos);
+}
+
 TEST_F(ProgramTest, HelpAndVersionSayWhatTheyShould) {
   const Outcome help = Cli("--help");
   EXPECT_NE(help.out.find("Usage: morvik-cli"), std::string::npos);

@@ -72,7 +72,7 @@ TEST(ProgressTest, DisabledDrawsNothingAndFinishClearsTheLine) {
 
   Progress shown(stream, /*enabled=*/true, &Now);
   g_now += 5s;
-  shown.Update(100000, 3 * 1024 * 1024);
+  shown.Update(100000, std::uint64_t{3} * 1024 * 1024);
   const long drawn = std::ftell(stream);
   shown.Finish();
   std::rewind(stream);

@@ -157,7 +157,7 @@ TEST(ReasonTableTest, NamesEveryFailureAndRuleOnce) {
   for (int failure = 1; failure <= static_cast<int>(BrowserFailure::InvalidIpv6); ++failure) {
     EXPECT_STRNE(BrowserFailureName(static_cast<BrowserFailure>(failure)), "") << failure;
   }
-  for (int rule = 1; rule <= static_cast<int>(LookAlike::AsciiName); ++rule) {
+  for (int rule = 1; rule <= static_cast<int>(LookAlike::AddedWord); ++rule) {
     EXPECT_STRNE(LookAlikeName(static_cast<LookAlike>(rule)), "") << rule;
   }
   EXPECT_STREQ(BrowserFailureName(BrowserFailure::None), "");

@@ -73,7 +73,8 @@ const CorpusCase kCorpus[] = {
     // data: left out.
     {"calendar_invite.eml",
      InputKind::Mail,
-     {"1|text|https://api.scheduler.teams.microsoft.example/join?id=42|"
+     {// One row, split for width.
+      "1|text|https://api.scheduler.teams.microsoft.example/join?id=42|"  // NOLINT(bugprone-suspicious-missing-comma)
       "https://api.scheduler.teams.microsoft.example/join?id=42|1",
       "1|text|https://meet.example/r/42|https://meet.example/r/42|2",
       "2|img||https://cdn.example/logo.png|1",
