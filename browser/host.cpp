@@ -140,7 +140,7 @@ Text PercentDecodeOnce(std::string_view text) {
   return decoded;
 }
 
-BrowserHost ParseBrowserHost(std::string_view raw_host) {
+BrowserHost ParseBrowserHost(std::string_view raw_host, Text decoded) {
   // One host, filled in place and returned as it is (every return names
   // it), so that the result is constructed where the caller keeps it.
   BrowserHost host;
@@ -148,7 +148,7 @@ BrowserHost ParseBrowserHost(std::string_view raw_host) {
     host = ParseIpv6Host(raw_host);
     return host;
   }
-  if (!DomainToAsciiHost(PercentDecodeOnce(raw_host), host)) return host;
+  if (!DomainToAsciiHost(std::move(decoded), host)) return host;
 
   if (EndsInANumber(host.ascii)) {
     host.ipv4 = ParseBrowserIpv4(host.ascii);

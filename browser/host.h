@@ -40,8 +40,9 @@ struct BrowserHost {
   std::optional<BrowserIpv4> ipv4;
 };
 
-// `raw_host` is the host exactly as written in the URL (not empty).
-BrowserHost ParseBrowserHost(std::string_view raw_host);
+// `raw_host` is the host exactly as written in the URL (not empty);
+// `decoded` is PercentDecodeOnce(raw_host), which the caller reads too.
+BrowserHost ParseBrowserHost(std::string_view raw_host, Text decoded);
 
 // %XX with two hexadecimal digits becomes that byte; anything else stays.
 // Decoded bytes are not looked at again.
