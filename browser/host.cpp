@@ -141,7 +141,7 @@ Text PercentDecodeOnce(std::string_view text) {
   return decoded;
 }
 
-BrowserHost ParseBrowserHost(std::string_view raw_host, const ProtectedSites& sites) {
+BrowserHost ParseBrowserHost(std::string_view raw_host, Text decoded, const ProtectedSites& sites) {
   // One host, filled in place and returned as it is (every return names
   // it), so that the result is constructed where the caller keeps it.
   BrowserHost host;
@@ -149,7 +149,7 @@ BrowserHost ParseBrowserHost(std::string_view raw_host, const ProtectedSites& si
     host = ParseIpv6Host(raw_host);
     return host;
   }
-  if (!DomainToAsciiHost(PercentDecodeOnce(raw_host), host)) return host;
+  if (!DomainToAsciiHost(std::move(decoded), host)) return host;
 
   if (EndsInANumber(host.ascii)) {
     host.ipv4 = ParseBrowserIpv4(host.ascii);

@@ -41,9 +41,10 @@ struct BrowserHost {
   std::optional<BrowserIpv4> ipv4;
 };
 
-// `raw_host` is the host exactly as written in the URL (not empty). A name
-// that passes for one of `sites` says so in `lookalike` and `looks_like`.
-BrowserHost ParseBrowserHost(std::string_view raw_host, const ProtectedSites& sites);
+// `raw_host` is the host exactly as written in the URL (not empty);
+// `decoded` is PercentDecodeOnce(raw_host), which the caller reads too. A
+// name that passes for one of `sites` says so in `lookalike` and `looks_like`.
+BrowserHost ParseBrowserHost(std::string_view raw_host, Text decoded, const ProtectedSites& sites);
 
 // %XX with two hexadecimal digits becomes that byte; anything else stays.
 // Decoded bytes are not looked at again.

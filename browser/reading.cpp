@@ -78,14 +78,14 @@ void Fail(BrowserReading& reading, BrowserFailure failure, Text detail) {
 // A browser decodes the host's escapes once; the window decodes until none
 // is left ("%252e" is "%2e" to one and "." to the other), and both see an
 // escaped dot.
-void NoteHostEscapes(BrowserReading& reading, std::string_view host) {
+// `decoded` is PercentDecodeOnce(host).
+void NoteHostEscapes(BrowserReading& reading, std::string_view host, std::string_view decoded) {
   if (host.find('%') == kNone) return;
   for (std::size_t at = host.find('%'); at != kNone; at = host.find('%', at + 1)) {
     if (!IsPercentEscapeAt(host, at)) continue;
     if (reading.escaped_host.empty()) reading.escaped_host = Text(host.substr(0, kKeptEvidence));
     if (host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') reading.host_encoded_dot = true;
   }
-  const Text decoded = PercentDecodeOnce(host);
   for (std::size_t at = decoded.find('%'); at != kNone; at = decoded.find('%', at + 1)) {
     if (IsPercentEscapeAt(decoded, at)) reading.host_nested_escape = true;
   }
@@ -104,8 +104,9 @@ void ReadFileHost(BrowserReading& reading, std::string_view rest, const Protecte
   const bool drive_letter =
       host.size() == 2 && IsAsciiLetter(host[0]) && (host[1] == ':' || host[1] == '|');
   if (host.empty() || drive_letter) return;
-  NoteHostEscapes(reading, host);
-  reading.host = ParseBrowserHost(host, sites);
+  Text decoded = PercentDecodeOnce(host);
+  NoteHostEscapes(reading, host, decoded);
+  reading.host = ParseBrowserHost(host, std::move(decoded), sites);
   if (reading.host.ascii == "localhost") reading.host = BrowserHost{};
 }
 
@@ -167,8 +168,9 @@ void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t r
     Fail(reading, BrowserFailure::EmptyHost, last_at == kNone ? "no host" : "nothing after '@'");
     return;
   }
-  NoteHostEscapes(reading, host);
-  reading.host = ParseBrowserHost(host, sites);
+  Text decoded = PercentDecodeOnce(host);
+  NoteHostEscapes(reading, host, decoded);
+  reading.host = ParseBrowserHost(host, std::move(decoded), sites);
   if (!reading.ok() || colon == kNone) return;
   ReadPort(reading, host_and_port.substr(colon + 1));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -36,34 +37,54 @@ bool ActsOnTerminal(char32_t code_point) {
          (code_point >= 0x2066 && code_point <= 0x2069);
 }
 
-// Printable ASCII other than "\\" and `quote` is written as it stands.
-bool IsPlain(char c, char quote) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 0x20 && byte < 0x7F && c != '\\' && c != quote;
-}
-
 // The end of the run of plain bytes from `at` on.
 std::size_t PlainRunEnd(std::string_view text, std::size_t at, char quote) {
 #if defined(__SSE2__)
-  // Sixteen bytes a step. Measured worth: 10 % of the whole program's TSV time.
+  // Sixteen bytes a step, a short text's end included. Measured worth: 10 % of the whole
+  // program's TSV time; the end, 4 % of its instructions (callgrind, 20,000 URLs).
   // One more than a byte, as a signed byte, is below 0x21 exactly for the
   // controls, DEL and the bytes from 0x80 on.
   const __m128i one = _mm_set1_epi8(1);
   const __m128i space_and_one = _mm_set1_epi8(0x21);
   const __m128i backslash = _mm_set1_epi8('\\');
   const __m128i quotes = _mm_set1_epi8(quote);
-  for (; at + 16 <= text.size(); at += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+  // Bit i set: the byte at `from[i]` is not plain.
+  const auto unplain_bits = [&](const char* from) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
     const __m128i unplain =
         _mm_or_si128(_mm_cmplt_epi8(_mm_add_epi8(bytes, one), space_and_one),
                      _mm_or_si128(_mm_cmpeq_epi8(bytes, backslash), _mm_cmpeq_epi8(bytes, quotes)));
-    if (const int mask = _mm_movemask_epi8(unplain); mask != 0) {
-      return at + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
+    return static_cast<unsigned>(_mm_movemask_epi8(unplain));
+  };
+  for (; at + 16 <= text.size(); at += 16) {
+    if (const unsigned bits = unplain_bits(text.data() + at); bits != 0) {
+      return at + static_cast<std::size_t>(std::countr_zero(bits));
     }
   }
-#endif
-  while (at < text.size() && IsPlain(text[at], quote)) ++at;
+  if (at == text.size()) return at;
+  // Fewer than sixteen bytes are left: the last sixteen of a long text, of
+  // which the first were seen already, or the rest copied into a block
+  // padded with plain bytes.
+  unsigned bits = 0;
+  if (text.size() >= 16) {
+    const std::size_t last = text.size() - 16;
+    bits = unplain_bits(text.data() + last) >> (at - last);
+  } else {
+    char block[16];
+    std::memset(block, 'a', sizeof block);
+    std::memcpy(block, text.data() + at, text.size() - at);
+    bits = unplain_bits(block);
+  }
+  return bits != 0 ? at + static_cast<std::size_t>(std::countr_zero(bits)) : text.size();
+#else
+  // Printable ASCII other than "\\" and `quote` is written as it stands.
+  const auto is_plain = [quote](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x7F && c != '\\' && c != quote;
+  };
+  while (at < text.size() && is_plain(text[at])) ++at;
   return at;
+#endif
 }
 
 }  // namespace

@@ -21,12 +21,12 @@ class UrlRecordWriter {
     }
   }
 
-  // `address`: the host is an address the program wrote itself (digits,
-  // dots, hexadecimal digits, colons, brackets), which needs no escaping.
-  void Host(std::string_view name, const Text* host, bool address = false) {
+  // `plain`: the host needs no escaping (an address the program wrote
+  // itself: digits, dots, hexadecimal digits, colons, brackets).
+  void Host(std::string_view name, const Text* host, bool plain = false) {
     if (host != nullptr && options_.defang) {
       record_.AddOwnedText(name, DefangHost(*host));
-    } else if (address) {
+    } else if (plain) {
       record_.AddOptionalPlainText(name, host);
     } else {
       record_.AddOptionalText(name, host);
@@ -52,14 +52,18 @@ class UrlRecordWriter {
     const bool ok = browser.ok();
     const bool address =
         ok && (host.kind == BrowserHostKind::Ipv4 || host.kind == BrowserHostKind::Ipv6);
-    Host("browser_host", ok ? &host.ascii : nullptr, address);
-    Host("browser_host_unicode", ok && !host.unicode.empty() ? &host.unicode : nullptr);
     const bool domain = ok && host.kind == BrowserHostKind::Domain;
+    // A name that did not go through IDNA is printable ASCII without a
+    // backslash (the host parser refuses every other byte); without a quote
+    // it needs no escape in any format, shown as it is.
+    const bool plain_name = domain && !host.went_through_idna && host.ascii.find('"') == Text::npos;
+    Host("browser_host", ok ? &host.ascii : nullptr, address || plain_name);
+    Host("browser_host_unicode", ok && !host.unicode.empty() ? &host.unicode : nullptr);
     Host("browser_host_display",
          !ok                    ? nullptr
          : host.display.empty() ? &host.ascii
                                 : &host.display,
-         address);
+         address || (plain_name && host.display.empty()));
     if (domain) {
       record_.AddPlainText("lookalike", LookAlikeField(host.lookalike));
     } else {

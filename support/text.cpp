@@ -26,6 +26,8 @@ bool CanSearchFrom(Position start, const Text& text) {
 // Searches never begin before position 1: a start of 0 or below counts as 1.
 Position SearchStart(Position start) { return start < 1 ? 1 : start; }
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+
 }  // namespace
 
 Position TextLength(const Text& text) { return static_cast<Position>(text.size()); }
@@ -162,17 +164,18 @@ Text AsciiLowerCase(std::string_view text) {
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a == b) return true;  // mostly so: names are written in small letters
-  const auto lower = [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-  };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-           return lower(x) == lower(y);
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
          });
 }
 
+// A prefix is short ("xn--" at every label): byte by byte at once, without
+// the whole-text comparison first.
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
-         EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
 }
 
 bool IsAscii(std::string_view text) {

@@ -76,6 +76,59 @@ TEST(RecordTest, AReusedRecordShowsOnlyTheNewLine) {
   }
 }
 
+// The browser's host is written as it stands where no format needs to
+// escape it, and escaped where one does (a quote is allowed in a name).
+struct BrowserHostCase {
+  std::string url;
+  std::string tsv;   // browser_host and browser_host_display in TSV
+  std::string json;  // the same fields in JSON
+};
+
+const BrowserHostCase kBrowserHostCases[] = {
+    {"http://Shop.Example/",
+     "shop.example\tshop.example",
+     R"("browser_host":"shop.example","browser_host_unicode":null,"browser_host_display":"shop.example")"},
+    {"http://a\"b.example/",
+     "a\"b.example\ta\"b.example",
+     R"("browser_host":"a\"b.example","browser_host_unicode":null,"browser_host_display":"a\"b.example")"},
+    {"http://a'{}~b.example/",
+     "a'{}~b.example\ta'{}~b.example",
+     R"("browser_host":"a'{}~b.example","browser_host_unicode":null,"browser_host_display":"a'{}~b.example")"},
+    {"http://[::1]/",
+     "[::1]\t[::1]",
+     R"("browser_host":"[::1]","browser_host_unicode":null,"browser_host_display":"[::1]")"},
+    {"http://0x7f.1/",
+     "127.0.0.1\t127.0.0.1",
+     R"("browser_host":"127.0.0.1","browser_host_unicode":null,"browser_host_display":"127.0.0.1")"},
+};
+
+class BrowserHostFieldTest : public ::testing::TestWithParam<BrowserHostCase> {};
+
+TEST_P(BrowserHostFieldTest, IsEscapedExactlyWhereAFormatNeedsIt) {
+  const BrowserHostCase& test = GetParam();
+  const UrlReport report = AnalyseUrl(test.url, {});
+  Record record;
+  DescribeUrlReport("-", 1, report, {}, record);
+  std::string tsv;
+  MakeTsvFormat()->Write(record, tsv);
+  // The TSV line's columns from browser_host to browser_host_display.
+  std::vector<std::string> columns;
+  std::size_t start = 0;
+  for (std::size_t tab = tsv.find('\t'); tab != std::string::npos; tab = tsv.find('\t', start)) {
+    columns.push_back(tsv.substr(start, tab - start));
+    start = tab + 1;
+  }
+  std::size_t host_column = 0;
+  while (record.fields()[host_column].name != "browser_host") ++host_column;
+  ASSERT_GT(columns.size(), host_column + 2);
+  EXPECT_EQ(columns[host_column] + "\t" + columns[host_column + 2], test.tsv);
+  std::string json;
+  MakeJsonLinesFormat()->Write(record, json);
+  EXPECT_NE(json.find(test.json), std::string::npos) << json;
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, BrowserHostFieldTest, ::testing::ValuesIn(kBrowserHostCases));
+
 TEST(OutputFormatTest, TsvHasAHeaderAndOneEscapedLinePerRecord) {
   Record record;
   const std::vector<const char*> reasons = {"octal part", "hex part"};

@@ -74,6 +74,53 @@ TEST_P(EscapeTest, KeepsEveryFormatIntact) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, EscapeTest, ::testing::ValuesIn(kEscapeCases));
 
+// One byte that needs care, and how each format writes it.
+struct MarkedByteCase {
+  char byte;
+  std::string json;
+  std::string tsv;
+};
+
+const MarkedByteCase kMarkedByteCases[] = {
+    {'\t', R"(\t)", R"(\t)"},
+    {'\\', R"(\\)", R"(\\)"},
+    {'"', R"(\")", "\""},
+    {'\x7f', "\x7f", R"(\x7f)"},
+    {'\x80', R"(\udc80)", R"(\x80)"},
+    {'\0', R"(\u0000)", R"(\x00)"},
+};
+
+class MarkedByteTest : public ::testing::TestWithParam<MarkedByteCase> {};
+
+// The byte at every place, once or twice, in texts shorter and longer than
+// the sixteen bytes the scan takes at once: it is found wherever it stands,
+// and nothing around it is lost or doubled.
+TEST_P(MarkedByteTest, IsFoundAtEveryPlace) {
+  const MarkedByteCase& test = GetParam();
+  for (std::size_t size = 1; size <= 40; ++size) {
+    for (std::size_t first = 0; first < size; ++first) {
+      for (std::size_t second = first; second < size; ++second) {
+        std::string text(size, 'a');
+        text[first] = text[second] = test.byte;
+        std::string json_expected;
+        std::string tsv_expected;
+        for (const char c : text) {
+          json_expected += c == test.byte ? test.json : std::string(1, c);
+          tsv_expected += c == test.byte ? test.tsv : std::string(1, c);
+        }
+        std::string json;
+        AppendJsonContent(json, text);
+        std::string tsv;
+        AppendEscaped(tsv, text, EscapeFor::Tsv);
+        ASSERT_EQ(json, json_expected) << size << " " << first << " " << second;
+        ASSERT_EQ(tsv, tsv_expected) << size << " " << first << " " << second;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, MarkedByteTest, ::testing::ValuesIn(kMarkedByteCases));
+
 // A long text goes in pieces that never split a UTF-8 sequence: escaped
 // piece by piece, it reads as it does whole.
 TEST(AppendInPiecesTest, EscapesAsTheWholeText) {
