@@ -1,6 +1,7 @@
 #include "browser/reading.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "support/text.h"
 
@@ -98,24 +99,6 @@ void NoteHostEscapes(BrowserReading& reading, std::string_view host) {
   }
 }
 
-// file://host/share: a host only after two slashes, none for a drive letter
-// (file://C:/x) or for "localhost".
-void ReadFileHost(BrowserReading& reading, std::string_view rest) {
-  if (rest.size() < 2 || !IsSlash(rest[0]) || !IsSlash(rest[1])) return;
-  reading.slashes = Text(rest.substr(0, 2));
-  rest.remove_prefix(2);
-  const std::size_t end = AuthorityEnd(rest);
-  const std::string_view host = rest.substr(0, end);
-  reading.authority_end = end == rest.size() ? '\0' : rest[end];
-  reading.at_sign_after_authority = rest.find('@', host.size()) != kNone;
-  const bool drive_letter =
-      host.size() == 2 && IsAsciiAlpha(host[0]) && (host[1] == ':' || host[1] == '|');
-  if (host.empty() || drive_letter) return;
-  NoteHostEscapes(reading, host);
-  reading.host = ParseBrowserHost(host);
-  if (reading.host.ascii == "localhost") reading.host = BrowserHost{};
-}
-
 // Splits "host:port" at the first colon outside "[...]".
 std::size_t PortColon(std::string_view host_and_port) {
   if (host_and_port.find('[') == kNone) return host_and_port.find(':');
@@ -127,6 +110,66 @@ std::size_t PortColon(std::string_view host_and_port) {
     if (c == ':' && !in_brackets) return i;
   }
   return kNone;
+}
+
+// Everything up to the first "/", "\", "?" or "#" is the authority; its
+// last "@" ends the user part. Returns what follows the authority.
+std::string_view SplitAuthority(UrlPieces& pieces, std::string_view rest) {
+  pieces.slashes = TakeSlashes(rest);
+  pieces.authority = rest.substr(0, AuthorityEnd(rest));
+  const std::size_t last_at = pieces.authority.rfind('@');
+  std::string_view host_and_port = pieces.authority;
+  if (last_at != kNone) {
+    pieces.user = host_and_port.substr(0, last_at);
+    host_and_port.remove_prefix(last_at + 1);
+  }
+  const std::size_t colon = PortColon(host_and_port);
+  pieces.host = host_and_port.substr(0, colon);
+  if (colon != kNone) pieces.port = host_and_port.substr(colon + 1);
+  return rest.substr(pieces.authority.size());
+}
+
+// file://host/share: a host only after two slashes.
+std::string_view SplitFileAuthority(UrlPieces& pieces, std::string_view rest) {
+  if (rest.size() < 2 || !IsSlash(rest[0]) || !IsSlash(rest[1])) return rest;
+  pieces.slashes = rest.substr(0, 2);
+  rest.remove_prefix(2);
+  pieces.authority = pieces.host = rest.substr(0, AuthorityEnd(rest));
+  return rest.substr(pieces.authority.size());
+}
+
+void SplitPathQueryFragment(UrlPieces& pieces, std::string_view rest) {
+  if (const std::size_t hash = rest.find('#'); hash != kNone) {
+    pieces.fragment = rest.substr(hash + 1);
+    rest = rest.substr(0, hash);
+  }
+  if (const std::size_t question = rest.find('?'); question != kNone) {
+    pieces.query = rest.substr(question + 1);
+    rest = rest.substr(0, question);
+  }
+  pieces.path = rest;
+}
+
+// The offset in `text` where `piece`, a view into it, ends.
+std::size_t EndIn(std::string_view text, std::string_view piece) {
+  return static_cast<std::size_t>(piece.data() - text.data()) + piece.size();
+}
+
+// file://host/share: no host for a drive letter (file://C:/x) or for
+// "localhost".
+void ReadFileHost(BrowserReading& reading, const UrlPieces& pieces) {
+  if (pieces.slashes.empty()) return;
+  reading.slashes = Text(pieces.slashes);
+  const std::size_t end = EndIn(pieces.text, pieces.authority);
+  reading.authority_end = end == pieces.text.size() ? '\0' : pieces.text[end];
+  reading.at_sign_after_authority = pieces.text.find('@', end) != kNone;
+  const std::string_view host = pieces.host;
+  const bool drive_letter =
+      host.size() == 2 && IsAsciiAlpha(host[0]) && (host[1] == ':' || host[1] == '|');
+  if (host.empty() || drive_letter) return;
+  NoteHostEscapes(reading, host);
+  reading.host = ParseBrowserHost(host);
+  if (reading.host.ascii == "localhost") reading.host = BrowserHost{};
 }
 
 void ReadPort(BrowserReading& reading, std::string_view port_text) {
@@ -145,37 +188,25 @@ void ReadPort(BrowserReading& reading, std::string_view port_text) {
   if (!port_text.empty() && port != DefaultPort(reading.scheme)) reading.port = port;
 }
 
-// Everything up to the first "/", "\", "?" or "#" is the authority; its last
-// "@" ends the user information.
-void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t rest_offset,
-                   std::size_t first_removal) {
-  reading.slashes = Text(TakeSlashes(rest));
-  const std::size_t end = AuthorityEnd(rest);
-  std::size_t last_at = kNone;
-  std::size_t at = rest.find('@');
-  for (; at < end; at = rest.find('@', at + 1)) {
-    ++reading.at_signs_in_authority;
-    last_at = at;
-  }
-  reading.at_sign_after_authority = at != kNone;
-  const std::string_view authority = rest.substr(0, end);
-  reading.authority_end = end == rest.size() ? '\0' : rest[end];
-  const std::size_t authority_end_offset = rest_offset + reading.slashes.size() + authority.size();
+void ReadAuthority(BrowserReading& reading, const UrlPieces& pieces) {
+  reading.slashes = Text(pieces.slashes);
+  reading.at_signs_in_authority =
+      static_cast<int>(std::count(pieces.authority.begin(), pieces.authority.end(), '@'));
+  const std::size_t end = EndIn(pieces.text, pieces.authority);
+  reading.at_sign_after_authority = pieces.text.find('@', end) != kNone;
+  reading.authority_end = end == pieces.text.size() ? '\0' : pieces.text[end];
   reading.tab_or_newline_in_authority =
-      first_removal != kNone && first_removal <= authority_end_offset;
-
-  const std::string_view host_and_port =
-      last_at == kNone ? authority : authority.substr(last_at + 1);
-  const std::size_t colon = PortColon(host_and_port);
-  const std::string_view host = host_and_port.substr(0, colon);
-  if (host.empty()) {
-    Fail(reading, BrowserFailure::EmptyHost, last_at == kNone ? "no host" : "nothing after '@'");
+      pieces.first_removal != kNone && pieces.first_removal <= end;
+  if (pieces.host.empty()) {
+    Fail(reading,
+         BrowserFailure::EmptyHost,
+         reading.at_signs_in_authority == 0 ? "no host" : "nothing after '@'");
     return;
   }
-  NoteHostEscapes(reading, host);
-  reading.host = ParseBrowserHost(host);
-  if (!reading.ok() || colon == kNone) return;
-  ReadPort(reading, host_and_port.substr(colon + 1));
+  NoteHostEscapes(reading, pieces.host);
+  reading.host = ParseBrowserHost(pieces.host);
+  if (!reading.ok() || !pieces.port) return;
+  ReadPort(reading, *pieces.port);
 }
 
 }  // namespace
@@ -190,34 +221,47 @@ std::optional<std::string_view> LeadingScheme(std::string_view text) {
   return std::nullopt;
 }
 
-BrowserReading ReadAsBrowser(std::string_view url) {
-  BrowserReading reading;
+UrlPieces SplitUrl(std::string_view url, Text& storage) {
+  UrlPieces pieces;
   std::string_view input = TrimControlsAndSpaces(url);
-  std::size_t first_removal = kNone;
-  Text without_tabs;
   if (input.find('\t') != kNone || input.find('\n') != kNone || input.find('\r') != kNone) {
-    without_tabs = RemoveTabsAndNewlines(input, first_removal);
-    input = without_tabs;
+    storage = RemoveTabsAndNewlines(input, pieces.first_removal);
+    input = storage;
   }
+  pieces.text = input;
 
-  std::string_view rest = input;
   const std::optional<std::string_view> scheme = LeadingScheme(input);
   const std::string_view after_colon = scheme ? input.substr(scheme->size() + 1) : input;
-  reading.scheme = scheme ? AsciiLowerCase(*scheme) : "";
-  if (reading.scheme == "file") {
-    ReadFileHost(reading, after_colon);
-    return reading;
-  }
-  if (scheme && DefaultPort(reading.scheme) > 0) {
-    rest = after_colon;
+  pieces.scheme = scheme ? AsciiLowerCase(*scheme) : "";
+  std::string_view rest = after_colon;
+  if (pieces.scheme == "file") {
+    rest = SplitFileAuthority(pieces, after_colon);
+  } else if (scheme && DefaultPort(pieces.scheme) > 0) {
+    rest = SplitAuthority(pieces, after_colon);
   } else if (scheme && !StartsWithPort(after_colon)) {
-    Fail(reading, BrowserFailure::NotWebScheme, reading.scheme + ":");
-    return reading;
+    pieces.web = false;
   } else {
-    reading.scheme = "http";
-    reading.scheme_assumed = true;
+    pieces.scheme = "http";
+    pieces.scheme_assumed = true;
+    rest = SplitAuthority(pieces, input);
   }
-  ReadAuthority(reading, rest, static_cast<std::size_t>(rest.data() - input.data()), first_removal);
+  SplitPathQueryFragment(pieces, rest);
+  return pieces;
+}
+
+BrowserReading ReadAsBrowser(std::string_view url) {
+  Text storage;
+  UrlPieces pieces = SplitUrl(url, storage);
+  BrowserReading reading;
+  reading.scheme = std::move(pieces.scheme);
+  reading.scheme_assumed = pieces.scheme_assumed;
+  if (!pieces.web) {
+    Fail(reading, BrowserFailure::NotWebScheme, reading.scheme + ":");
+  } else if (reading.scheme == "file") {
+    ReadFileHost(reading, pieces);
+  } else {
+    ReadAuthority(reading, pieces);
+  }
   return reading;
 }
 

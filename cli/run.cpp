@@ -176,7 +176,8 @@ std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Ter
   std::unique_ptr<OutputFormat> chosen =
       format == Format::Json ? MakeJsonLinesFormat()
       : format == Format::Tsv
-          ? MakeTsvFormat()
+          ? MakeTsvFormat(terminal.output || options.escape_controls ? EscapeFor::Terminal
+                                                                     : EscapeFor::Tsv)
           : MakeTableFormat(std::move(table_columns),
                             terminal.width > 0 ? terminal.width : kDefaultWidth);
   chosen->SetSpill([&sink](Text& out) {

@@ -20,7 +20,8 @@ struct Terminal {
 };
 
 // The format the options ask for; without one, a table of `table_columns`
-// as wide as the terminal on a terminal, TSV elsewhere. A long line goes
+// as wide as the terminal on a terminal, TSV elsewhere. TSV on a terminal
+// (or with --escape-controls) shows hidden characters as "<U+202E>". A long line goes
 // out to `sink` while it is written; once the output is gone, the rest of
 // the line is dropped.
 std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Terminal& terminal,

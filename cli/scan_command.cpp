@@ -10,6 +10,7 @@
 #include "cli/platform.h"
 #include "report/output_format.h"
 #include "report/scan_record.h"
+#include "report/text_escape.h"
 #include "scan/document.h"
 
 namespace morvik {
@@ -35,13 +36,12 @@ std::vector<TableColumn> ScanTableColumns() {
        .also_label = "looks like "}};
 }
 
-// Text from the input shown in a message on standard error, with control
-// bytes made "?" so that it cannot steer the terminal.
+// Text from the input (a file name, a charset a message names) in a line
+// for a person: its controls, direction controls and invisible characters
+// escaped, so that it can neither steer the terminal nor reorder the line.
 Text Printable(std::string_view text) {
-  Text printable(text);
-  for (char& c : printable) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-  }
+  Text printable;
+  AppendEscaped(printable, text, EscapeFor::Terminal);
   return printable;
 }
 

@@ -5,6 +5,8 @@ namespace {
 
 class TsvFormat final : public OutputFormat {
  public:
+  explicit TsvFormat(EscapeFor target) : target_(target) {}
+
   void Begin(const Record& shape, Text& out) override {
     const char* separator = "";
     for (const Field& field : shape.fields()) {
@@ -26,9 +28,7 @@ class TsvFormat final : public OutputFormat {
   }
 
  private:
-  static void AppendTsv(Text& out, std::string_view text) {
-    AppendEscaped(out, text, EscapeFor::Tsv);
-  }
+  void AppendTsv(Text& out, std::string_view text) const { AppendEscaped(out, text, target_); }
 
   void AppendValue(const Field& field, Text& out) {
     switch (field.kind) {
@@ -37,7 +37,8 @@ class TsvFormat final : public OutputFormat {
         if (field.plain) {
           out += field.text();
         } else {
-          AppendTextField(out, field, AppendTsv);
+          AppendTextField(
+              out, field, [this](Text& to, std::string_view piece) { AppendTsv(to, piece); });
         }
         return;
       case FieldKind::Number: out += field.text(); return;  // digits and a sign only
@@ -64,10 +65,14 @@ class TsvFormat final : public OutputFormat {
       }
     }
   }
+
+  EscapeFor target_;
 };
 
 }  // namespace
 
-std::unique_ptr<OutputFormat> MakeTsvFormat() { return std::make_unique<TsvFormat>(); }
+std::unique_ptr<OutputFormat> MakeTsvFormat(EscapeFor target) {
+  return std::make_unique<TsvFormat>(target);
+}
 
 }  // namespace morvik

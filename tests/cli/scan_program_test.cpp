@@ -10,6 +10,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace morvik {
 namespace {
@@ -96,7 +97,12 @@ const BadInputCase kBadInputs[] = {
      [] {
        return Message("Content-Type: text/plain; charset=\"\x1b]0;x\x07\"", "https://l.example/");
      },
-     "charset '?]0;x?' unknown"},
+     "charset '<U+001B>]0;x<U+0007>' unknown"},
+    {"direction_control_in_label",  // nor reorder the line
+     [] {
+       return Message("Content-Type: text/plain; charset=\"x\u202Eyz\"", "https://l.example/");
+     },
+     "charset 'x<U+202E>yz' unknown"},
     {"too_deep", [] { return Nested(40); }, "parts nested deeper than 32 levels"},
     {"binary",
      [] {
@@ -196,6 +202,59 @@ TEST(ScanProgramTest, SumsUpEachMessageOnATerminalOnly) {
   const Outcome file_output = RunCli("scan --table " + file);
   EXPECT_EQ(file_output.out.find("look-alike"), std::string::npos);
 }
+
+// The page of a phishing message with a right-to-left override and a
+// zero-width space, in each format and on a terminal or not.
+struct HiddenOutputCase {
+  std::string arguments;
+  bool terminal;
+  std::vector<std::string> present;
+  std::vector<std::string> absent;
+};
+
+const HiddenOutputCase kHiddenOutputCases[] = {
+    {"--table",
+     true,
+     {"  https://bank.example/invoice<U+202E>  ",
+      "  https://evil.example/<U+202E>fdp.exe  ",
+      "  Sign in to ex<U+200B>ample.com  "},
+     {"\u202E", "\u200B"}},
+    {"", true, {"/<U+202E>fdp.exe  ", "ex<U+200B>ample.com/  "}, {"\u202E", "\u200B"}},
+    {"--tsv", true, {"/<U+202E>fdp.exe\t", "invoice<U+202E>\t"}, {"\u202E", "\u200B"}},
+    {"--tsv",
+     false,
+     {"/\u202E"
+      "fdp.exe\t",
+      "ex\u200B"
+      "ample"},
+     {"<U+"}},
+    {"--tsv --escape-controls", false, {"/<U+202E>fdp.exe\t", "ex<U+200B>ample"}, {"\u202E"}},
+    {"--json", false, {R"(/\u202efdp.exe")", R"(ex\u200bample)"}, {"\u202E", "\u200B", "<U+"}},
+};
+
+class ScanHiddenOutputTest : public ::testing::TestWithParam<HiddenOutputCase> {};
+
+TEST_P(ScanHiddenOutputTest, NeverHandsAPersonTheRawCharacters) {
+  const HiddenOutputCase& test = GetParam();
+  const std::string command = "scan " + test.arguments + " " + Corpus("hidden_characters.html");
+  // script(1) gives the program a terminal for its output, wide enough
+  // for whole cells.
+  const Outcome outcome =
+      test.terminal
+          ? RunCli("-c 'stty cols 400; " + std::string(MORVIK_CLI) + " " + command + "' /dev/null",
+                   "/dev/null",
+                   "script -qe")
+          : RunCli(command);
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  for (const std::string& text : test.present) {
+    EXPECT_NE(outcome.out.find(text), std::string::npos) << text << " in\n" << outcome.out;
+  }
+  for (const std::string& text : test.absent) {
+    EXPECT_EQ(outcome.out.find(text), std::string::npos) << text << " in\n" << outcome.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScanHiddenOutputTest, ::testing::ValuesIn(kHiddenOutputCases));
 
 TEST(ScanProgramTest, ReadsAMailboxFromAPipe) {
   const std::string one = ReadFile(Corpus("href_text_mismatch.eml"));

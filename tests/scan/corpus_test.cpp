@@ -67,6 +67,15 @@ const CorpusCase kCorpus[] = {
       "|img||https://mybank.example/logo.png|1",
       "|iframe||https://ads.example/frame|1",
       "|area|Map|https://map.example/|1"}},
+    // A right-to-left override in a link and its text; a zero-width space
+    // in a host.
+    {"hidden_characters.html",
+     InputKind::Html,
+     {"|a|https://bank.example/invoice\u202E|https://evil.example/\u202E"
+      "fdp.exe|1|another",
+      "|a|Sign in to ex\u200B"
+      "ample.com|https://ex\u200B"
+      "ample.com/|1"}},
 };
 
 std::string ReadCorpusFile(const std::string& name) {
