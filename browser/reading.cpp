@@ -150,6 +150,35 @@ void SplitPathQueryFragment(UrlPieces& pieces, std::string_view rest) {
   pieces.path = rest;
 }
 
+// The pieces up to the path; `rest` is what follows the authority. A
+// browser's reading needs no more.
+UrlPieces SplitUpToPath(std::string_view url, Text& storage, std::string_view& rest) {
+  UrlPieces pieces;
+  std::string_view input = TrimControlsAndSpaces(url);
+  if (input.find('\t') != kNone || input.find('\n') != kNone || input.find('\r') != kNone) {
+    storage = RemoveTabsAndNewlines(input, pieces.first_removal);
+    input = storage;
+  }
+  pieces.text = input;
+
+  const std::optional<std::string_view> scheme = LeadingScheme(input);
+  const std::string_view after_colon = scheme ? input.substr(scheme->size() + 1) : input;
+  pieces.scheme = scheme ? AsciiLowerCase(*scheme) : "";
+  rest = after_colon;
+  if (pieces.scheme == "file") {
+    rest = SplitFileAuthority(pieces, after_colon);
+  } else if (scheme && DefaultPort(pieces.scheme) > 0) {
+    rest = SplitAuthority(pieces, after_colon);
+  } else if (scheme && !StartsWithPort(after_colon)) {
+    pieces.web = false;
+  } else {
+    pieces.scheme = "http";
+    pieces.scheme_assumed = true;
+    rest = SplitAuthority(pieces, input);
+  }
+  return pieces;
+}
+
 // The offset in `text` where `piece`, a view into it, ends.
 std::size_t EndIn(std::string_view text, std::string_view piece) {
   return static_cast<std::size_t>(piece.data() - text.data()) + piece.size();
@@ -222,36 +251,16 @@ std::optional<std::string_view> LeadingScheme(std::string_view text) {
 }
 
 UrlPieces SplitUrl(std::string_view url, Text& storage) {
-  UrlPieces pieces;
-  std::string_view input = TrimControlsAndSpaces(url);
-  if (input.find('\t') != kNone || input.find('\n') != kNone || input.find('\r') != kNone) {
-    storage = RemoveTabsAndNewlines(input, pieces.first_removal);
-    input = storage;
-  }
-  pieces.text = input;
-
-  const std::optional<std::string_view> scheme = LeadingScheme(input);
-  const std::string_view after_colon = scheme ? input.substr(scheme->size() + 1) : input;
-  pieces.scheme = scheme ? AsciiLowerCase(*scheme) : "";
-  std::string_view rest = after_colon;
-  if (pieces.scheme == "file") {
-    rest = SplitFileAuthority(pieces, after_colon);
-  } else if (scheme && DefaultPort(pieces.scheme) > 0) {
-    rest = SplitAuthority(pieces, after_colon);
-  } else if (scheme && !StartsWithPort(after_colon)) {
-    pieces.web = false;
-  } else {
-    pieces.scheme = "http";
-    pieces.scheme_assumed = true;
-    rest = SplitAuthority(pieces, input);
-  }
+  std::string_view rest;
+  UrlPieces pieces = SplitUpToPath(url, storage, rest);
   SplitPathQueryFragment(pieces, rest);
   return pieces;
 }
 
 BrowserReading ReadAsBrowser(std::string_view url) {
   Text storage;
-  UrlPieces pieces = SplitUrl(url, storage);
+  std::string_view rest;
+  UrlPieces pieces = SplitUpToPath(url, storage, rest);
   BrowserReading reading;
   reading.scheme = std::move(pieces.scheme);
   reading.scheme_assumed = pieces.scheme_assumed;

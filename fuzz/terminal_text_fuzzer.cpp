@@ -2,7 +2,9 @@
 // holds no control, direction control or invisible character, is valid
 // UTF-8, and reads back as the very bytes it came from; in pieces it is
 // written as whole; in a table cell it leaves the next cell where it
-// belongs; in JSON no character that would hide stays raw.
+// belongs; in JSON no character that would hide stays raw. Taken for a URL
+// and a link's shown text, the hidden-character details hold none of those
+// characters either.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include <string_view>
 
 #include "browser/character_class.h"
+#include "compare/hidden_characters.h"
 #include "fuzz/fuzz_check.h"
 #include "report/output_format.h"
 #include "report/text_escape.h"
@@ -82,15 +85,15 @@ std::optional<Text> Unescape(std::string_view escaped) {
   return bytes;
 }
 
-// The first character of `text` that would act on a terminal or hide, as
-// "U+202E at 5"; empty when there is none.
-Text FirstHidden(std::string_view text, bool controls_too) {
+// The first character of `text` that would act on a terminal, reorder or
+// hide, as "U+202E at 5", or its first byte that is not UTF-8; empty when
+// there is none.
+Text FirstHidden(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const std::size_t length = Utf8SequenceLength(text, at);
     if (length == 0) return "a byte that is not UTF-8 at " + std::to_string(at);
     const char32_t code_point = Utf8CodePoint(text.substr(at, length));
-    const CharacterClass kind = ClassifyCharacter(code_point);
-    if (kind != CharacterClass::Shown && (controls_too || kind != CharacterClass::Control)) {
+    if (ClassifyCharacter(code_point) != CharacterClass::Shown) {
       return CodePointNumber(code_point) + " at " + std::to_string(at);
     }
     at += length;
@@ -102,10 +105,10 @@ void CheckText(std::string_view input) {
   const Text text(input);
   Text escaped;
   AppendEscaped(escaped, text, EscapeFor::Terminal);
-  Require(FirstHidden(escaped, true).empty(),
+  Require(FirstHidden(escaped).empty(),
           "a person's text holds nothing that acts, reorders or hides",
           text,
-          FirstHidden(escaped, true) + " in " + Printable(escaped));
+          FirstHidden(escaped) + " in " + Printable(escaped));
   const std::optional<Text> back = Unescape(escaped);
   Require(back.has_value(), "a person's text is made of known escapes", text, Printable(escaped));
   RequireEqual(*back, text, "a person's text reads back as the bytes it came from", text);
@@ -130,17 +133,27 @@ void CheckText(std::string_view input) {
           "a table row is one line, its next cell last",
           text,
           Printable(row));
-  Require(FirstHidden(row.substr(0, row.size() - 1), true).empty(),
+  Require(FirstHidden(row.substr(0, row.size() - 1)).empty(),
           "a table row holds nothing that acts, reorders or hides",
           text,
           Printable(row));
 
+  Disguises disguises;
+  FindHiddenCharacters({text, text.substr(text.size() / 2)}, disguises);
+  for (const Disguise& disguise : disguises) {
+    const Text found = FirstHidden(disguise.detail);
+    Require(found.empty(),
+            "a detail holds nothing that acts, reorders or hides",
+            text,
+            found + " in " + Printable(disguise.detail));
+  }
+
   Text json;
   AppendJsonContent(json, text);
-  Require(FirstHidden(json, true).empty(),
+  Require(FirstHidden(json).empty(),
           "a JSON string holds nothing raw that acts, reorders or hides",
           text,
-          FirstHidden(json, true) + " in " + Printable(json));
+          FirstHidden(json) + " in " + Printable(json));
 }
 
 }  // namespace

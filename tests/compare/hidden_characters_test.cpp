@@ -115,6 +115,14 @@ const HiddenCase kHiddenCases[] = {
      "\u05D0" + kRlo + "ab",
      {"direction control: U+202E RIGHT-TO-LEFT OVERRIDE in the shown "
       "text; shows as \"ba\u05D0\""}},
+    // A detail quotes only what is drawn.
+    {"both kinds in the host",
+     "https://a\u200Bb\u202Ec.example/",
+     std::nullopt,
+     {"direction control: U+202E RIGHT-TO-LEFT OVERRIDE in the host; shows as "
+      "\"ab/elpmaxe.c\"",
+      "invisible character: U+200B ZERO WIDTH SPACE in the host; reads \"abc.example\" without "
+      "it"}},
     // Where nothing is said.
     {"plain ASCII", "https://bank.example/login?x=1#y", "Log in", {}},
     {"an invisible character in the path is shown escaped by a browser",
@@ -130,12 +138,17 @@ const HiddenCase kHiddenCases[] = {
      "https://b\u00FCcher.example/\u05D0",
      "B\u00FCcher",
      {}},
-    {"bytes that are not UTF-8 are skipped",
+    {"bytes that are not UTF-8 are drawn as U+FFFD",
      "https://a\xFF" + kZwsp + "b.example/\xFE",
      std::nullopt,
-     {"invisible character: U+200B ZERO WIDTH SPACE in the host; reads \"a\xFF"
-      "b.example\" "
-      "without it"}},
+     {"invisible character: U+200B ZERO WIDTH SPACE in the host; reads \"a\uFFFD"
+      "b.example\" without it"}},
+    // Taking a character out never joins the bytes around it into another.
+    {"no character is made of broken bytes",
+     "https://a\xE2\x80\x01\x8D" + kZwsp + "b/",
+     std::nullopt,
+     {"invisible character: U+200B ZERO WIDTH SPACE in the host; reads "
+      "\"a\uFFFD\uFFFD\uFFFDb\" without it"}},
 };
 
 class HiddenCharactersTest : public ::testing::TestWithParam<HiddenCase> {};
