@@ -130,9 +130,8 @@ Text PercentDecodeOnce(std::string_view text) {
   Text decoded;
   decoded.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
-        HexDigit(text[i + 2]) >= 0) {
-      decoded += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+    if (IsPercentEscapeAt(text, i)) {
+      decoded += PercentEscapeValue(text, i);
       i += 2;
     } else {
       decoded += text[i];
@@ -143,7 +142,7 @@ Text PercentDecodeOnce(std::string_view text) {
 
 BrowserHost ParseBrowserHost(std::string_view raw_host) {
   // One host, filled in place and returned as it is (every return names
-  // it): a host is too big to be moved from one step to the next.
+  // it), so that the result is constructed where the caller keeps it.
   BrowserHost host;
   if (raw_host.front() == '[') {
     host = ParseIpv6Host(raw_host);

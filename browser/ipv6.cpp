@@ -8,7 +8,6 @@
 namespace morvik {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 class Ipv6Reader {
  public:
@@ -77,9 +76,9 @@ class Ipv6Reader {
         if (At() != '.' || numbers_seen >= 4) return false;
         ++at_;
       }
-      if (!IsDigit(At())) return false;
+      if (!IsAsciiDigit(At())) return false;
       int number = -1;
-      while (IsDigit(At())) {
+      while (IsAsciiDigit(At())) {
         const int digit = At() - '0';
         if (number == 0) return false;
         number = number < 0 ? digit : number * 10 + digit;

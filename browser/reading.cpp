@@ -11,8 +11,6 @@ namespace {
 constexpr std::size_t kNone = std::string_view::npos;
 constexpr long kLargestPort = 65535;
 
-bool IsAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSlash(char c) { return c == '/' || c == '\\'; }
 bool IsTabOrNewline(char c) { return c == '\t' || c == '\n' || c == '\r'; }
 bool EndsAuthority(char c) { return IsSlash(c) || c == '?' || c == '#'; }
@@ -78,24 +76,19 @@ void Fail(BrowserReading& reading, BrowserFailure failure, Text detail) {
   reading.host.failure_detail = std::move(detail);
 }
 
-bool IsEscapeAt(std::string_view text, std::size_t at) {
-  return text[at] == '%' && at + 2 < text.size() && HexDigit(text[at + 1]) >= 0 &&
-         HexDigit(text[at + 2]) >= 0;
-}
-
 // A browser decodes the host's escapes once; the window decodes until none
 // is left ("%252e" is "%2e" to one and "." to the other), and both see an
 // escaped dot.
 void NoteHostEscapes(BrowserReading& reading, std::string_view host) {
   if (host.find('%') == kNone) return;
   for (std::size_t at = host.find('%'); at != kNone; at = host.find('%', at + 1)) {
-    if (IsEscapeAt(host, at) && host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') {
+    if (IsPercentEscapeAt(host, at) && host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') {
       reading.host_encoded_dot = true;
     }
   }
   const Text decoded = PercentDecodeOnce(host);
   for (std::size_t at = decoded.find('%'); at != kNone; at = decoded.find('%', at + 1)) {
-    if (IsEscapeAt(decoded, at)) reading.host_nested_escape = true;
+    if (IsPercentEscapeAt(decoded, at)) reading.host_nested_escape = true;
   }
 }
 
@@ -194,7 +187,7 @@ void ReadFileHost(BrowserReading& reading, const UrlPieces& pieces) {
   reading.at_sign_after_authority = pieces.text.find('@', end) != kNone;
   const std::string_view host = pieces.host;
   const bool drive_letter =
-      host.size() == 2 && IsAsciiAlpha(host[0]) && (host[1] == ':' || host[1] == '|');
+      host.size() == 2 && IsAsciiLetter(host[0]) && (host[1] == ':' || host[1] == '|');
   if (host.empty() || drive_letter) return;
   NoteHostEscapes(reading, host);
   reading.host = ParseBrowserHost(host);
@@ -241,11 +234,11 @@ void ReadAuthority(BrowserReading& reading, const UrlPieces& pieces) {
 }  // namespace
 
 std::optional<std::string_view> LeadingScheme(std::string_view text) {
-  if (text.empty() || !IsAsciiAlpha(text[0])) return std::nullopt;
+  if (text.empty() || !IsAsciiLetter(text[0])) return std::nullopt;
   for (std::size_t i = 1; i < text.size(); ++i) {
     const char c = text[i];
     if (c == ':') return text.substr(0, i);
-    if (!IsAsciiAlpha(c) && !IsAsciiDigit(c) && c != '+' && c != '-' && c != '.') break;
+    if (!IsSchemeCharacter(c)) break;
   }
   return std::nullopt;
 }

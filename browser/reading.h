@@ -57,8 +57,12 @@ struct UrlPieces {
 
 UrlPieces SplitUrl(std::string_view url, Text& storage);
 
-// The scheme before the first ":", as written, when the text starts with
-// one: a letter, then letters, digits, "+", "-" or ".".
+// A scheme is a letter, then letters, digits, "+", "-" or ".".
+constexpr bool IsSchemeCharacter(char c) {
+  return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '+' || c == '-' || c == '.';
+}
+
+// The scheme before the first ":", as written, when the text starts with one.
 std::optional<std::string_view> LeadingScheme(std::string_view text);
 
 }  // namespace morvik

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/scan_command.h"
+#include "scan/input_kind.h"
 #include "compare/reasons.h"
 
 namespace morvik {
@@ -131,9 +132,9 @@ class Parser {
     }
     if (name == "--as") {
       const std::optional<Text> kind = value();
-      if (!kind) return Text("option '--as' needs mail, mbox, html or text");
-      if (*kind != "mail" && *kind != "mbox" && *kind != "html" && *kind != "text") {
-        return "option '--as' takes mail, mbox, html or text, not '" + *kind + "'";
+      if (!kind) return "option '--as' needs " + InputKindChoices();
+      if (!InputKindNamed(*kind)) {
+        return "option '--as' takes " + InputKindChoices() + ", not '" + *kind + "'";
       }
       options_.scan_as = *kind;
       return std::nullopt;

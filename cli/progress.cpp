@@ -11,8 +11,8 @@ constexpr std::uint64_t kBytesBetweenChecks = std::uint64_t{1024} * 1024;
 
 }  // namespace
 
-Progress::Progress(std::FILE* stream, bool enabled)
-    : stream_(stream), enabled_(enabled), next_draw_(Clock::now() + kFirstDraw) {}
+Progress::Progress(std::FILE* stream, bool enabled, ClockReading now)
+    : stream_(stream), enabled_(enabled), now_(now), next_draw_(now() + kFirstDraw) {}
 
 void Progress::Update(std::int64_t lines, std::uint64_t bytes) {
   if (!enabled_) return;
@@ -22,7 +22,7 @@ void Progress::Update(std::int64_t lines, std::uint64_t bytes) {
   }
   lines_at_last_check_ = lines;
   bytes_at_last_check_ = bytes;
-  const Clock::time_point now = Clock::now();
+  const Clock::time_point now = now_();
   if (now < next_draw_) return;
   next_draw_ = now + kRedraw;
   std::fprintf(stream_,

@@ -11,18 +11,21 @@ namespace morvik {
 
 class Progress {
  public:
-  // Shown at all only when `enabled`; first after a second of work.
-  Progress(std::FILE* stream, bool enabled);
+  using Clock = std::chrono::steady_clock;
+  using ClockReading = Clock::time_point (*)();
+
+  // Shown at all only when `enabled`; first after a second of work, as
+  // `now` tells the time (the tests give it a clock of their own).
+  Progress(std::FILE* stream, bool enabled, ClockReading now = &Clock::now);
 
   void Update(std::int64_t lines, std::uint64_t bytes);
   // Clears the line, so that a message after it starts in column 1.
   void Finish();
 
  private:
-  using Clock = std::chrono::steady_clock;
-
   std::FILE* stream_;
   bool enabled_;
+  ClockReading now_;
   bool shown_ = false;
   Clock::time_point next_draw_;
   std::uint64_t bytes_at_last_check_ = 0;

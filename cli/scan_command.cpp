@@ -6,17 +6,13 @@
 #include <cstring>
 #include <memory>
 
-#include "cli/output_sink.h"
 #include "cli/platform.h"
-#include "report/output_format.h"
 #include "report/scan_record.h"
-#include "report/text_escape.h"
 #include "scan/document.h"
+#include "scan/mail.h"
 
 namespace morvik {
 namespace {
-
-constexpr std::size_t kMiB = std::size_t{1024} * 1024;
 
 std::vector<TableColumn> ScanTableColumns() {
   return {
@@ -34,15 +30,6 @@ std::vector<TableColumn> ScanTableColumns() {
        .shares = 5,
        .also_field = "looks_like",
        .also_label = "looks like "}};
-}
-
-// Text from the input (a file name, a charset a message names) in a line
-// for a person: its controls, direction controls and invisible characters
-// escaped, so that it can neither steer the terminal nor reorder the line.
-Text Printable(std::string_view text) {
-  Text printable;
-  AppendEscaped(printable, text, EscapeFor::Terminal);
-  return printable;
 }
 
 // "1 link", "2 links".
@@ -63,33 +50,24 @@ class Scanner {
  public:
   Scanner(const Options& options, const Terminal& terminal)
       : options_(options),
-        sink_(stdout),
-        format_(MakeOutputFormat(options, terminal, ScanTableColumns(), sink_)),
-        flush_each_record_(terminal.output || terminal.input),
+        frame_(options, terminal, ScanTableColumns(), /*show_progress=*/false),
         summaries_(terminal.output) {
-    analysis_.trace = options.trace;
-    analysis_.defang = options.defang;
-    analysis_.resolver = options.resolve ? &SystemResolver() : nullptr;
-    describing_.defang = options.defang;
-    describing_.trace = options.trace;
+    // A link is read as written: defanged ones are refanged where found.
+    frame_.analysis().refang = false;
     if (!options.scan_as.empty()) forced_kind_ = InputKindNamed(options.scan_as);
   }
 
   int Run() {
     ScannedLink shape;
-    DescribeScannedLink("", 0, shape, analysis_, describing_, report_, record_);
-    format_->Begin(record_, sink_.buffer());
+    Describe("", 0, shape);
+    frame_.Begin();
     std::vector<Text> inputs = options_.operands;
     inputs.insert(inputs.end(), options_.input_files.begin(), options_.input_files.end());
     if (inputs.empty()) inputs.emplace_back("-");
     for (const Text& input : inputs) {
       if (!ScanInput(input)) break;
     }
-    sink_.Flush(true);
-    if (sink_.state() == OutputSink::State::Failed) {
-      Complain(Text("cannot write the output: ") + std::strerror(sink_.error_number()));
-    }
-    return status_;
+    return frame_.Finish();
   }
 
  private:
@@ -99,7 +77,7 @@ class Scanner {
     file.stream = name == "-" ? stdin : OpenInputFile(name);
     file.owned = file.stream != stdin;
     if (file.stream == nullptr) {
-      Complain("cannot read '" + Printable(name) + "': " + std::strerror(errno));
+      frame_.ComplainCannotRead(name, errno);
       return true;
     }
     // Mail is read back from the file part by part, so it must be seekable:
@@ -109,7 +87,7 @@ class Scanner {
     char head[kKindSniffBytes];
     const std::size_t head_size = std::fread(head, 1, sizeof head, file.stream);
     if (std::ferror(file.stream)) {
-      Complain("cannot read '" + Printable(name) + "': " + std::strerror(errno));
+      frame_.ComplainCannotRead(name, errno);
       return true;
     }
     const InputKind kind = forced_kind_.value_or(DetectInputKind({head, head_size}));
@@ -129,7 +107,8 @@ class Scanner {
   bool CopyToTemporaryFile(const Text& name, InputFile& file) {
     std::FILE* copy = std::tmpfile();
     if (copy == nullptr) {
-      Complain("cannot read '" + Printable(name) + "': no temporary file: " + std::strerror(errno));
+      frame_.Complain("cannot read '" + Printable(name) + "': no temporary file: " +
+                      std::strerror(errno));
       return false;
     }
     char buffer[64 * 1024];
@@ -143,7 +122,7 @@ class Scanner {
     file.stream = copy;
     file.owned = true;
     std::rewind(copy);
-    if (failed) Complain("cannot read '" + Printable(name) + "': " + std::strerror(error));
+    if (failed) frame_.ComplainCannotRead(name, error);
     return !failed;
   }
 
@@ -153,14 +132,13 @@ class Scanner {
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
       if (bytes.size() + got > limits_.largest_text_part) {
-        Complain(Printable(name) + ": larger than " +
-                 std::to_string(limits_.largest_text_part / kMiB) + " MiB; not scanned");
+        frame_.Complain(Printable(name) + ": " + OverSizeProblem(limits_.largest_text_part));
         return false;
       }
       bytes.append(buffer, got);
     }
     if (std::ferror(stream)) {
-      Complain("cannot read '" + Printable(name) + "': " + std::strerror(errno));
+      frame_.ComplainCannotRead(name, errno);
       return false;
     }
     return true;
@@ -169,46 +147,34 @@ class Scanner {
   bool Write(const Text& name, const ScannedMessage& message) {
     const Text where = in_mailbox_ ? Printable(name) + ": message " + std::to_string(message.number)
                                    : Printable(name);
-    for (const Text& problem : message.problems) Complain(where + ": " + Printable(problem));
+    for (const Text& problem : message.problems) frame_.Complain(where + ": " + Printable(problem));
     std::int64_t disagreements = 0;
     std::int64_t lookalikes = 0;
     for (const ScannedLink& link : message.links) {
-      const LinkVerdict verdict =
-          DescribeScannedLink(name, message.number, link, analysis_, describing_, report_, record_);
+      const LinkVerdict verdict = Describe(name, message.number, link);
       disagreements += verdict.disagrees ? 1 : 0;
       lookalikes += verdict.lookalike ? 1 : 0;
-      format_->Write(record_, sink_.buffer());
-      if (!sink_.Flush(flush_each_record_)) return false;
+      if (!frame_.WriteRecord()) return false;
     }
-    if (summaries_) {
-      const auto links = static_cast<std::int64_t>(message.links.size());
-      sink_.buffer() += where + ": " + Counted(links, "link") + ", " +
-                        Counted(disagreements, "disagreement") + ", " +
-                        Counted(lookalikes, "look-alike") + "\n";
-      if (!sink_.Flush(true)) return false;
-    }
-    return true;
+    if (!summaries_) return true;
+    const auto links = static_cast<std::int64_t>(message.links.size());
+    return frame_.WriteLine(where + ": " + Counted(links, "link") + ", " +
+                            Counted(disagreements, "disagreement") + ", " +
+                            Counted(lookalikes, "look-alike") + "\n");
   }
 
-  void Complain(const Text& message) {
-    sink_.Flush(true);  // what came before the trouble is shown before it
-    std::fprintf(stderr, "morvik-cli: %s\n", message.c_str());
-    status_ = 1;
+  LinkVerdict Describe(std::string_view name, std::int64_t message, const ScannedLink& link) {
+    return DescribeScannedLink(name, message, link, frame_.analysis(), frame_.describing(),
+                               report_, frame_.record());
   }
 
   const Options& options_;
-  OutputSink sink_;
-  std::unique_ptr<OutputFormat> format_;
-  bool flush_each_record_;
+  CommandFrame frame_;
   bool summaries_;
   std::optional<InputKind> forced_kind_;
   bool in_mailbox_ = false;  // the input being scanned holds messages after "From " lines
   MailLimits limits_;
-  UrlAnalysisOptions analysis_;
-  UrlRecordOptions describing_;
   UrlReport report_;
-  Record record_;
-  int status_ = 0;
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 // texts, each with the readings of its URL.
 
 #include "cli/options.h"
-#include "cli/run.h"
+#include "cli/command_frame.h"
 
 namespace morvik {
 

@@ -2,8 +2,7 @@
 // comparison, the trace, and every output format. Whatever the bytes, each
 // format keeps its structure: a TSV line has one tab between fields, ends
 // with its only line break and holds no other control character, a JSON line
-// holds none that JSON forbids raw, both are valid UTF-8, and no writer runs
-// past the room reckoned for its line.
+// holds none that JSON forbids raw, and both are valid UTF-8.
 // The first byte chooses --refang and --defang, so that their texts are
 // written too.
 

@@ -17,8 +17,7 @@ class JsonLinesFormat final : public OutputFormat {
   }
 
   // A field's name, the quotes of the texts on either side and a null value
-  // go out in one piece: 10 % fewer instructions per line than appending
-  // each (callgrind, 20,000 corpus URLs).
+  // go out in one piece. Measured worth: 10 % of the JSON line's instructions.
   void Write(const Record& record, Text& out) override {
     const std::span<const Field> fields = record.fields();
     bool after_text = false;

@@ -93,13 +93,6 @@ class Record {
     }
     return nullptr;
   }
-  // The bytes of all text values: a record above some size is written in
-  // pieces.
-  std::size_t text_bytes() const {
-    std::size_t bytes = 0;
-    for (const Field& field : fields()) bytes += field.text().size();
-    return bytes;
-  }
 
  private:
   Field& Add(std::string_view name, FieldKind kind) {

@@ -52,7 +52,7 @@ bool ScanBytes(std::string_view bytes, InputKind kind, const MailLimits& limits,
   const Utf8Text text = ToUtf8(bytes, "");
   std::vector<FoundLink> links;
   if (kind == InputKind::Html) {
-    if (!FindHtmlLinks(text.text, "", links)) message.problems.emplace_back(kTooDeepHtml);
+    if (!FindHtmlLinks(text.text, "", links)) message.problems.push_back(kTooDeepHtml);
   } else {
     FindTextLinks(text.text, "", links);
   }

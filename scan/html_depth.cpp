@@ -71,7 +71,6 @@ bool LeavesForeignContent(std::string_view name) {
              "strike", "sub",  "sup",        "table", "tt",   "u",      "ul",      "var",  "font"});
 }
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 bool EndsName(char c) {
   return c == '>' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
@@ -102,7 +101,7 @@ int NestingBound(std::string_view html, int limit) {
     }
     const bool closing = html.substr(at).starts_with("</");
     const std::size_t name_start = at + (closing ? 2 : 1);
-    if (name_start >= html.size() || !IsLetter(html[name_start])) {
+    if (name_start >= html.size() || !IsAsciiLetter(html[name_start])) {
       ++at;
       continue;
     }

@@ -5,6 +5,7 @@
 // between them 18 s), so a page that may nest deeper than a browser ever
 // shows (Chromium's parser stops nesting at 512) is refused instead.
 
+#include <string>
 #include <string_view>
 
 namespace morvik {
@@ -12,7 +13,9 @@ namespace morvik {
 constexpr int kDeepestHtmlNesting = 4096;
 
 // What the reader is told of a page refused for its depth.
-inline constexpr const char* kTooDeepHtml = "HTML nested more than 4096 elements deep; not scanned";
+inline const std::string kTooDeepHtml = "HTML nested more than " +
+                                       std::to_string(kDeepestHtmlNesting) +
+                                       " elements deep; not scanned";
 
 // The deepest nesting the page's tags allow, counted so that it is never
 // less than the parser's by more than the elements whose end tags may be

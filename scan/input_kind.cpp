@@ -106,12 +106,4 @@ InputKind DetectInputKind(std::string_view head) {
   return InputKind::Text;
 }
 
-std::optional<InputKind> InputKindNamed(std::string_view name) {
-  if (name == "mail") return InputKind::Mail;
-  if (name == "mbox") return InputKind::Mailbox;
-  if (name == "html") return InputKind::Html;
-  if (name == "text") return InputKind::Text;
-  return std::nullopt;
-}
-
 }  // namespace morvik

@@ -3,7 +3,9 @@
 // mailbox of them, an HTML page, plain text, or binary data that is none of
 // these.
 
+#include <iterator>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace morvik {
@@ -16,7 +18,32 @@ constexpr std::size_t kKindSniffBytes = 4096;
 // `head`: the first kKindSniffBytes bytes (or all, when fewer).
 InputKind DetectInputKind(std::string_view head);
 
-// "mail", "mbox", "html", "text" (the names --as takes); nothing otherwise.
-std::optional<InputKind> InputKindNamed(std::string_view name);
+// The names --as takes. Inline, so that the command line of a build without
+// scan (the Windows program) can still check them.
+struct NamedInputKind {
+  std::string_view name;
+  InputKind kind;
+};
+inline constexpr NamedInputKind kNamedInputKinds[] = {{"mail", InputKind::Mail},
+                                                      {"mbox", InputKind::Mailbox},
+                                                      {"html", InputKind::Html},
+                                                      {"text", InputKind::Text}};
+
+inline std::optional<InputKind> InputKindNamed(std::string_view name) {
+  for (const NamedInputKind& named : kNamedInputKinds) {
+    if (named.name == name) return named.kind;
+  }
+  return std::nullopt;
+}
+
+// "mail, mbox, html or text".
+inline std::string InputKindChoices() {
+  std::string choices;
+  for (const NamedInputKind& named : kNamedInputKinds) {
+    if (!choices.empty()) choices += &named == std::end(kNamedInputKinds) - 1 ? " or " : ", ";
+    choices += named.name;
+  }
+  return choices;
+}
 
 }  // namespace morvik

@@ -11,7 +11,6 @@
 namespace morvik {
 namespace {
 
-constexpr std::size_t kMiB = std::size_t{1024} * 1024;
 
 void InitialiseGMime() {
   static std::once_flag once;
@@ -91,9 +90,8 @@ class MessageWalker {
     if (content == nullptr) return;
     const gint64 encoded = g_mime_stream_length(g_mime_data_wrapper_get_stream(content));
     if (encoded > 0 && static_cast<std::uint64_t>(encoded) > limits_.largest_text_part) {
-      message_.problems.push_back("part " + path + ": text larger than " +
-                                  std::to_string(limits_.largest_text_part / kMiB) +
-                                  " MiB; not scanned");
+      message_.problems.push_back("part " + path + ": text " +
+                                  OverSizeProblem(limits_.largest_text_part));
       return;
     }
     Owned<GMimeStream> decoded(g_mime_stream_mem_new());
@@ -165,6 +163,10 @@ bool ReadMessages(GMimeStream* stream, bool mailbox, const MailLimits& limits,
 }
 
 }  // namespace
+
+Text OverSizeProblem(std::size_t limit) {
+  return "larger than " + std::to_string(limit / kMiB) + " MiB; not scanned";
+}
 
 bool ReadMailFile(int fd, bool mailbox, const MailLimits& limits, const MailHandler& handler) {
   InitialiseGMime();

@@ -10,13 +10,17 @@
 #include <vector>
 
 #include "scan/link.h"
+#include "support/byte_size.h"
 
 namespace morvik {
 
 struct MailLimits {
   int deepest_nesting = 32;  // multiparts and attached messages inside each other
-  std::size_t largest_text_part = std::size_t{64} * 1024 * 1024;  // as encoded
+  std::size_t largest_text_part = 64 * kMiB;  // as encoded
 };
+
+// "larger than 64 MiB; not scanned": an input or a part over `limit`.
+Text OverSizeProblem(std::size_t limit);
 
 struct MailMessage {
   std::int64_t number = 1;  // the message's place in a mailbox, from 1

@@ -8,8 +8,6 @@ namespace {
 
 constexpr std::string_view kWrapping = " \t\r\n\f<>\"'()[]";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // A name of dot-separated labels whose last label is letters (or not
 // ASCII, as in an internationalised top-level name), or four numbers.
@@ -23,9 +21,9 @@ bool LooksLikeHostName(std::string_view host) {
     const std::string_view label = host.substr(start, dot - start);
     if (label.empty()) return false;
     for (const char c : label) {
-      const bool ascii_ok = IsAsciiLetter(c) || IsDigit(c) || c == '-' || c == '_';
+      const bool ascii_ok = IsAsciiLetter(c) || IsAsciiDigit(c) || c == '-' || c == '_';
       if (!ascii_ok && static_cast<unsigned char>(c) < 0x80) return false;
-      if (!IsDigit(c)) all_numbers = false;
+      if (!IsAsciiDigit(c)) all_numbers = false;
     }
     ++labels;
     last = label;
@@ -35,7 +33,7 @@ bool LooksLikeHostName(std::string_view host) {
   if (all_numbers) return labels == 4;
   if (last.size() < 2) return false;
   for (const char c : last) {
-    if (IsDigit(c) || c == '-' || c == '_') return false;
+    if (IsAsciiDigit(c) || c == '-' || c == '_') return false;
   }
   return true;
 }

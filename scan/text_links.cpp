@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "browser/reading.h"
 #include "support/refang.h"
 #include "support/text.h"
 
@@ -13,26 +14,6 @@ bool EndsToken(char c) {
          c == '>' || c == '"' || c == '`';
 }
 
-bool IsSchemeLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '+' ||
-         c == '-' || c == '.';
-}
-
-bool ContainsIgnoringCase(std::string_view text, std::string_view needle) {
-  for (std::size_t at = 0; at + needle.size() <= text.size(); ++at) {
-    if (StartsWithIgnoringAsciiCase(text.substr(at), needle)) return true;
-  }
-  return false;
-}
-
-// The markers of a defanged URL or host (the ones Refang undoes).
-bool IsDefanged(std::string_view token) {
-  for (const std::string_view marker : {"hxxp", "[.]", "(.)", "[dot]", "[://]", "[:]"}) {
-    if (ContainsIgnoringCase(token, marker)) return true;
-  }
-  return false;
-}
-
 // Where in the token a URL starts, or npos: at the scheme before a "://"
 // (or "[://]"), else at "www." or a defanged host at the token's start.
 std::size_t UrlStart(std::string_view token) {
@@ -41,12 +22,9 @@ std::size_t UrlStart(std::string_view token) {
   if (bracketed != std::string_view::npos && bracketed < marker) marker = bracketed;
   if (marker != std::string_view::npos && marker > 0) {
     std::size_t start = marker;
-    while (start > 0 && IsSchemeLetter(token[start - 1])) --start;
+    while (start > 0 && IsSchemeCharacter(token[start - 1])) --start;
     // The scheme starts with a letter; a "(" or "." before it is punctuation.
-    while (start < marker && !((token[start] >= 'a' && token[start] <= 'z') ||
-                               (token[start] >= 'A' && token[start] <= 'Z'))) {
-      ++start;
-    }
+    while (start < marker && !IsAsciiLetter(token[start])) ++start;
     if (start < marker) return start;
   }
   std::size_t start = 0;
@@ -59,7 +37,7 @@ std::size_t UrlStart(std::string_view token) {
   const std::string_view rest = token.substr(start);
   if (StartsWithIgnoringAsciiCase(rest, "www.") || StartsWithIgnoringAsciiCase(rest, "www[.]"))
     return start;
-  if (IsDefanged(rest) && Refang(rest).find('.') != Text::npos) return start;
+  if (HasDefangMarker(rest) && Refang(rest).find('.') != Text::npos) return start;
   return std::string_view::npos;
 }
 

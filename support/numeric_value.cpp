@@ -38,7 +38,7 @@ class Cursor {
   std::size_t at_ = 0;
 };
 
-bool IsDecimalDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(int c) { return IsAsciiDigit(static_cast<char>(c)); }
 
 // ---- Radix form ------------------------------------------------------------
 

@@ -13,8 +13,20 @@ struct Replacement {
 // Longer forms first, so that "[://]" is not taken for "[:" and the rest.
 constexpr Replacement kBrackets[] = {
     {"[://]", "://"}, {"[dot]", "."}, {"[.]", "."}, {"(.)", "."}, {"[:]", ":"}};
+constexpr std::string_view kDefangedScheme = "hxxp";
 
 }  // namespace
+
+bool HasDefangMarker(std::string_view text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const std::string_view rest = text.substr(at);
+    if (StartsWithIgnoringAsciiCase(rest, kDefangedScheme)) return true;
+    for (const Replacement& replacement : kBrackets) {
+      if (StartsWithIgnoringAsciiCase(rest, replacement.defanged)) return true;
+    }
+  }
+  return false;
+}
 
 Text Refang(std::string_view text) {
   Text live;
@@ -22,7 +34,7 @@ Text Refang(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
     const std::string_view rest = text.substr(at);
-    if (StartsWithIgnoringAsciiCase(rest, "hxxp")) {
+    if (StartsWithIgnoringAsciiCase(rest, kDefangedScheme)) {
       // The t's take the letter case of the h: hXXp is http, HXXP is HTTP.
       const char t = rest[0] == 'H' ? 'T' : 't';
       live += rest[0];

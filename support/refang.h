@@ -12,6 +12,9 @@ namespace morvik {
 // letter case.
 Text Refang(std::string_view text);
 
+// Whether the text holds one of the markers Refang undoes, in any case.
+bool HasDefangMarker(std::string_view text);
+
 // A URL made harmless: hxxp(s) for http(s), [://] and [.] for every dot.
 Text DefangUrl(std::string_view url);
 

@@ -180,13 +180,6 @@ bool IsAscii(std::string_view text) {
       text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 Text TrimLeadingBlanks(const Text& text) {
   const std::size_t first = text.find_first_not_of(' ');
   return first == Text::npos ? Text{} : text.substr(first);

@@ -55,8 +55,27 @@ bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix)
 // Every byte below 0x80 (true for an empty text).
 bool IsAscii(std::string_view text);
 
+// ASCII classes, whatever the locale.
+constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 // 0 to 15 for 0-9, a-f and A-F; -1 for any other byte.
-int HexDigit(char c);
+constexpr int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A percent-escape: "%" and two hexadecimal digits, starting at `at`.
+constexpr bool IsPercentEscapeAt(std::string_view text, std::size_t at) {
+  return at + 2 < text.size() && text[at] == '%' && HexDigit(text[at + 1]) >= 0 &&
+         HexDigit(text[at + 2]) >= 0;
+}
+// The byte the escape at `at` stands for (IsPercentEscapeAt must hold).
+constexpr char PercentEscapeValue(std::string_view text, std::size_t at) {
+  return static_cast<char>(HexDigit(text[at + 1]) * 16 + HexDigit(text[at + 2]));
+}
 
 // Blanks (0x20) only; TAB, CR and LF stay.
 Text TrimLeadingBlanks(const Text& text);

@@ -12,29 +12,12 @@
 // an escape decodes to. Each decode shortens the output by two bytes, so the
 // pass does at most n/2 of them.
 
-#include <array>
 #include <cstring>
 
 #include "url/decode_url.h"
 
 namespace morvik {
 namespace {
-
-constexpr int kNotHex = -1;
-
-// Value of each byte as a hexadecimal digit in either letter case, or kNotHex.
-constexpr std::array<int, 256> kHexDigitValue = [] {
-  std::array<int, 256> values{};
-  values.fill(kNotHex);
-  for (int digit = 0; digit < 10; ++digit) values['0' + digit] = digit;
-  for (int digit = 0; digit < 6; ++digit) {
-    values['A' + digit] = 10 + digit;
-    values['a' + digit] = 10 + digit;
-  }
-  return values;
-}();
-
-int HexDigitValue(char c) { return kHexDigitValue[static_cast<unsigned char>(c)]; }
 
 // True when one of the last two output bytes is a "%" that the next input
 // bytes could still turn into an escape.
@@ -45,11 +28,8 @@ bool EscapeMayBeOpen(const char* out, std::size_t length) {
 // Decodes escapes that end at the last output byte, as long as decoding
 // brings up new ones, and returns the new output length.
 std::size_t DecodeAtEnd(char* out, std::size_t length) {
-  while (length >= 3 && out[length - 3] == '%') {
-    const int high = HexDigitValue(out[length - 2]);
-    const int low = HexDigitValue(out[length - 1]);
-    if (high == kNotHex || low == kNotHex) break;
-    out[length - 3] = static_cast<char>(high * 16 + low);
+  while (length >= 3 && IsPercentEscapeAt({out + length - 3, 3}, 0)) {
+    out[length - 3] = PercentEscapeValue({out + length - 3, 3}, 0);
     length -= 2;
   }
   return length;
@@ -73,12 +53,12 @@ Text DecodePercentEscapes(std::string_view text) {
       in = stop;
       if (in == end) break;
     }
-    if (!EscapeMayBeOpen(out, length) && end - in >= 3 && *in == '%' &&
-        HexDigitValue(in[1]) != kNotHex && HexDigitValue(in[2]) != kNotHex) {
+    const std::string_view rest(in, static_cast<std::size_t>(end - in));
+    if (!EscapeMayBeOpen(out, length) && IsPercentEscapeAt(rest, 0)) {
       // The usual escape, with no "%" open before it: what DecodeAtEnd would
       // make of its three bytes, at once. (Its byte cannot complete an
       // escape, as neither of the two bytes before it is a "%".)
-      out[length++] = static_cast<char>(HexDigitValue(in[1]) * 16 + HexDigitValue(in[2]));
+      out[length++] = PercentEscapeValue(rest, 0);
       in += 3;
       continue;
     }

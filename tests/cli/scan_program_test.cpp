@@ -3,7 +3,6 @@
 // are still scanned.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
@@ -12,43 +11,30 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/cli_harness.h"
+
 namespace morvik {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using cli_test::Outcome;
+using cli_test::Quote;
+using cli_test::ReadFile;
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
+std::string Scratch(const std::string& name) { return cli_test::ScratchPath(name); }
+
+// Runs morvik-cli with `arguments` (shell words: quote paths), standard
+// input from the file `input` through a pipe.
+Outcome RunCli(const std::string& arguments, const std::string& input = "/dev/null") {
+  return cli_test::RunShell("cat | \"$CLI\" " + arguments, input);
 }
 
-// A file of this test's own: ctest runs tests side by side.
-std::string Scratch(const std::string& name) {
-  std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-  for (char& c : test) c = c == '/' ? '-' : c;
-  return ::testing::TempDir() + "morvik-scan-" + test + "-" + name;
+// The quoted path of a corpus file.
+std::string Corpus(const std::string& name) {
+  return Quote(std::string(MORVIK_SCAN_CORPUS) + "/" + name);
 }
-
-// Runs morvik-cli with `arguments` (shell words), standard input from `input`
-// through a pipe.
-// `program` runs instead of morvik-cli when given.
-Outcome RunCli(const std::string& arguments, const std::string& input = "/dev/null",
-               const std::string& program = MORVIK_CLI) {
-  const std::string out = Scratch("stdout");
-  const std::string err = Scratch("stderr");
-  const std::string command =
-      "cat " + input + " | " + program + " " + arguments + " >" + out + " 2>" + err;
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+std::string CorpusPath(const std::string& name) {
+  return std::string(MORVIK_SCAN_CORPUS) + "/" + name;
 }
-
-std::string Corpus(const std::string& name) { return std::string(MORVIK_SCAN_CORPUS) + "/" + name; }
 
 std::string Message(const std::string& headers, const std::string& body) {
   return "From: a@example.org\r\nSubject: test\r\nMIME-Version: 1.0\r\n" + headers + "\r\n\r\n" +
@@ -121,7 +107,7 @@ class ScanBadInputTest : public ::testing::TestWithParam<BadInputCase> {};
 TEST_P(ScanBadInputTest, NamesTheInputAndScansTheOthers) {
   const std::string bad = Scratch(std::string(GetParam().name) + ".eml");
   std::ofstream(bad, std::ios::binary) << GetParam().bytes();
-  const Outcome outcome = RunCli("scan --tsv " + bad + " " + Corpus("html_entities.html"));
+  const Outcome outcome = RunCli("scan --tsv " + Quote(bad) + " " + Corpus("html_entities.html"));
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.err.find("morvik-cli: " + bad + ": "), 0U) << outcome.err;
   EXPECT_NE(outcome.err.find(GetParam().complaint), std::string::npos) << outcome.err;
@@ -150,7 +136,7 @@ TEST(ScanProgramTest, LeavesALargeAttachmentUndecoded) {
     for (int i = 0; i < 24 * 1024 * 1024 / 66; ++i) file << line;
     file << "\r\n--x--\r\n";
   }
-  const Outcome outcome = RunCli("scan --tsv " + path);
+  const Outcome outcome = RunCli("scan --tsv " + Quote(path));
   EXPECT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_NE(outcome.out.find("https://small.example/"), std::string::npos);
   EXPECT_EQ(outcome.out.find("hidden.example"), std::string::npos);
@@ -190,16 +176,14 @@ TEST(ScanProgramTest, WritesTheNewFieldsInEveryFormat) {
 
 TEST(ScanProgramTest, SumsUpEachMessageOnATerminalOnly) {
   // script(1) gives the program a terminal for its output.
-  const std::string file = Corpus("href_text_mismatch.eml");
+  const std::string file = CorpusPath("href_text_mismatch.eml");
   const Outcome terminal =
-      RunCli("-c '" + std::string(MORVIK_CLI) + " scan " + file + "' /dev/null",
-             "/dev/null",
-             "script -qe");
+      cli_test::RunShell("script -qec " + Quote("\"$CLI\" scan " + Quote(file)) + " /dev/null");
   EXPECT_EQ(terminal.status, 0) << terminal.err;
   EXPECT_NE(terminal.out.find(file + ": 5 links, 3 disagreements, 1 look-alike\r\n"),
             std::string::npos)
       << terminal.out;
-  const Outcome file_output = RunCli("scan --table " + file);
+  const Outcome file_output = RunCli("scan --table " + Quote(file));
   EXPECT_EQ(file_output.out.find("look-alike"), std::string::npos);
 }
 
@@ -236,15 +220,14 @@ class ScanHiddenOutputTest : public ::testing::TestWithParam<HiddenOutputCase> {
 
 TEST_P(ScanHiddenOutputTest, NeverHandsAPersonTheRawCharacters) {
   const HiddenOutputCase& test = GetParam();
-  const std::string command = "scan " + test.arguments + " " + Corpus("hidden_characters.html");
+  const std::string command =
+      "\"$CLI\" scan " + test.arguments + " " + Corpus("hidden_characters.html");
   // script(1) gives the program a terminal for its output, wide enough
   // for whole cells.
   const Outcome outcome =
       test.terminal
-          ? RunCli("-c 'stty cols 400; " + std::string(MORVIK_CLI) + " " + command + "' /dev/null",
-                   "/dev/null",
-                   "script -qe")
-          : RunCli(command);
+          ? cli_test::RunShell("script -qec " + Quote("stty cols 400; " + command) + " /dev/null")
+          : cli_test::RunShell(command);
   EXPECT_EQ(outcome.status, 0) << outcome.err;
   for (const std::string& text : test.present) {
     EXPECT_NE(outcome.out.find(text), std::string::npos) << text << " in\n" << outcome.out;
@@ -257,8 +240,8 @@ TEST_P(ScanHiddenOutputTest, NeverHandsAPersonTheRawCharacters) {
 INSTANTIATE_TEST_SUITE_P(Cases, ScanHiddenOutputTest, ::testing::ValuesIn(kHiddenOutputCases));
 
 TEST(ScanProgramTest, ReadsAMailboxFromAPipe) {
-  const std::string one = ReadFile(Corpus("href_text_mismatch.eml"));
-  const std::string two = ReadFile(Corpus("qp_soft_break.eml"));
+  const std::string one = ReadFile(CorpusPath("href_text_mismatch.eml"));
+  const std::string two = ReadFile(CorpusPath("qp_soft_break.eml"));
   const std::string mbox = Scratch("box.mbox");
   std::ofstream(mbox, std::ios::binary) << "From a@example.org Mon Dec  7 09:14:00 2026\n"
                                         << one << "\nFrom b@example.org Mon Dec  7 09:15:00 2026\n"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace morvik {
 namespace {
 
@@ -17,6 +19,9 @@ const RefangCase kRefangCases[] = {
     {"hxxp[://]evil[dot]example[:]8080/", "http://evil.example:8080/"},
     {"http://plain.example/", "http://plain.example/"},
     {"evil[.", "evil[."},  // an incomplete form stays
+    {"[DOT]", "."},
+    {"a(.)", "a."},
+    {"hxx", "hxx"},
     {"", ""},
 };
 
@@ -24,6 +29,12 @@ class RefangTest : public ::testing::TestWithParam<RefangCase> {};
 
 TEST_P(RefangTest, UndoesCommonDefanging) {
   EXPECT_EQ(Refang(GetParam().defanged), GetParam().live);
+}
+
+// Exactly the texts that Refang changes hold a marker.
+TEST_P(RefangTest, FindsAMarkerWhereRefangChangesTheText) {
+  EXPECT_EQ(HasDefangMarker(GetParam().defanged),
+            std::string(GetParam().defanged) != GetParam().live);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RefangTest, ::testing::ValuesIn(kRefangCases));
