@@ -110,7 +110,12 @@ std::size_t PortColon(std::string_view host_and_port) {
 std::string_view SplitAuthority(UrlPieces& pieces, std::string_view rest) {
   pieces.slashes = TakeSlashes(rest);
   pieces.authority = rest.substr(0, AuthorityEnd(rest));
-  const std::size_t last_at = pieces.authority.rfind('@');
+  std::size_t last_at = kNone;
+  for (std::size_t at = pieces.authority.find('@'); at != kNone;
+       at = pieces.authority.find('@', at + 1)) {
+    ++pieces.at_signs;
+    last_at = at;
+  }
   std::string_view host_and_port = pieces.authority;
   if (last_at != kNone) {
     pieces.user = host_and_port.substr(0, last_at);
@@ -212,8 +217,7 @@ void ReadPort(BrowserReading& reading, std::string_view port_text) {
 
 void ReadAuthority(BrowserReading& reading, const UrlPieces& pieces) {
   reading.slashes = Text(pieces.slashes);
-  reading.at_signs_in_authority =
-      static_cast<int>(std::count(pieces.authority.begin(), pieces.authority.end(), '@'));
+  reading.at_signs_in_authority = pieces.at_signs;
   const std::size_t end = EndIn(pieces.text, pieces.authority);
   reading.at_sign_after_authority = pieces.text.find('@', end) != kNone;
   reading.authority_end = end == pieces.text.size() ? '\0' : pieces.text[end];

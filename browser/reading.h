@@ -47,6 +47,7 @@ struct UrlPieces {
   bool web = true;              // false: a scheme with no host to go to (mailto:, javascript:)
   std::string_view slashes;     // between "scheme:" and the authority
   std::string_view authority;   // user part, host and port; a file URL's host
+  int at_signs = 0;             // in the authority
   std::string_view user;        // before the last "@" of the authority, without it
   std::string_view host;        // as written, not decoded
   std::optional<std::string_view> port;      // after the host's ":", when there is one
