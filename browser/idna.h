@@ -6,6 +6,8 @@
 // IdnToAscii/IdnToUnicode). Only names that hold non-ASCII characters or
 // "xn--" labels come here; an ASCII name is simply lower-cased by the caller.
 
+#include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +32,11 @@ IdnaResult DomainToUnicode(const Text& ascii_domain);
 // Labels as UTS 46 splits them: at "." and at the three full stops it maps
 // to "." (ideographic, fullwidth, halfwidth ideographic).
 std::vector<std::string_view> SplitLabels(std::string_view name);
+
+// What a name that does not decode whole comes to: label by label, each
+// label that `decode` turns into Unicode replaced, every other kept in ASCII.
+using LabelDecoder = std::function<std::optional<Text>(std::string_view label)>;
+Text DecodeLabelByLabel(std::string_view ascii_domain, const LabelDecoder& decode);
 
 // The same, through the platform's own functions where ICU is missing
 // (Windows without icu.dll); they are looked up at run time.

@@ -179,28 +179,6 @@ IdnaResult FallbackDomainToAscii(const Text&) { return {false, {}, "ICU has no I
 IdnaResult FallbackDomainToUnicode(const Text&) { return {false, {}, "ICU has no IDNA data"}; }
 #endif
 
-std::vector<std::string_view> SplitLabels(std::string_view name) {
-  std::vector<std::string_view> labels;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= name.size();) {
-    std::size_t stop_length = 0;
-    if (i == name.size() || name[i] == '.') {
-      stop_length = 1;
-    } else if (name.substr(i, 3) == "\xE3\x80\x82" || name.substr(i, 3) == "\xEF\xBC\x8E" ||
-               name.substr(i, 3) == "\xEF\xBD\xA1") {
-      stop_length = 3;
-    }
-    if (stop_length == 0) {
-      ++i;
-      continue;
-    }
-    labels.push_back(name.substr(start, i - start));
-    i += stop_length;
-    start = i;
-  }
-  return labels;
-}
-
 IdnaResult DomainToAscii(const Text& utf8_domain) {
   if (utf8_domain.size() > kLongestName) return {false, {}, kTooLong};
   const IcuFunctions* icu = Icu();
@@ -230,16 +208,15 @@ IdnaResult DomainToUnicode(const Text& ascii_domain) {
   Converted whole = Run(icu->uidna_nameToUnicodeUTF8, idna, ascii_domain);
   if (!whole.ok) return {false, {}, "not valid UTF-8"};
   if ((whole.errors & ~kPassingErrors) == 0) return {true, std::move(whole.text), {}};
-  // Label by label, each that does not decode kept in ASCII.
-  Text unicode;
-  const std::vector<std::string_view> labels = SplitLabels(ascii_domain);
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    if (i > 0) unicode += '.';
-    const Converted label = Run(icu->uidna_labelToUnicodeUTF8, idna, labels[i]);
-    const bool decoded = label.ok && (label.errors & ~kPassingErrors) == 0;
-    unicode += decoded ? label.text : Text(labels[i]);
-  }
-  return {true, std::move(unicode), {}};
+  return {true,
+          DecodeLabelByLabel(ascii_domain,
+                             [&](std::string_view label) -> std::optional<Text> {
+                               Converted decoded = Run(icu->uidna_labelToUnicodeUTF8, idna, label);
+                               if (!decoded.ok || (decoded.errors & ~kPassingErrors) != 0)
+                                 return std::nullopt;
+                               return std::move(decoded.text);
+                             }),
+          {}};
 }
 
 }  // namespace morvik

@@ -56,17 +56,14 @@ IdnaResult FallbackDomainToUnicode(const Text& ascii_domain) {
   static const IdnFunction convert = LookUp("IdnToUnicode");
   IdnaResult whole = Convert(convert, "IdnToUnicode", ascii_domain);
   if (whole.ok || convert == nullptr) return whole;
-  // Label by label, each that does not decode kept in ASCII.
-  Text unicode;
-  const std::vector<std::string_view> labels = SplitLabels(ascii_domain);
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    if (i > 0) unicode += '.';
-    const Text label(labels[i]);
-    const IdnaResult decoded =
-        label.empty() ? IdnaResult{} : Convert(convert, "IdnToUnicode", label);
-    unicode += decoded.ok ? decoded.text : label;
-  }
-  return {true, std::move(unicode), {}};
+  return {true,
+          DecodeLabelByLabel(ascii_domain,
+                             [](std::string_view label) -> std::optional<Text> {
+                               IdnaResult decoded = Convert(convert, "IdnToUnicode", Text(label));
+                               if (!decoded.ok) return std::nullopt;
+                               return std::move(decoded.text);
+                             }),
+          {}};
 }
 
 }  // namespace morvik

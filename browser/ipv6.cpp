@@ -8,7 +8,6 @@
 namespace morvik {
 namespace {
 
-
 class Ipv6Reader {
  public:
   explicit Ipv6Reader(std::string_view text) : text_(text) {}

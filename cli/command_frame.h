@@ -1,8 +1,7 @@
 #pragma once
-// What the URL command and `scan` share: the output (the sink, the format
-// the options and the terminal choose, when records are handed over), the
-// analysis options, and complaints on standard error with the exit status
-// they make.
+// What the URL command and `scan` share: the output (sink, format, when
+// records are handed over), the analysis options, and complaints on standard
+// error with the exit status they make.
 
 #include <cstdio>
 #include <memory>

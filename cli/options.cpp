@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "cli/scan_command.h"
-#include "scan/input_kind.h"
 #include "compare/reasons.h"
+#include "scan/input_kind.h"
 
 namespace morvik {
 namespace {

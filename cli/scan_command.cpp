@@ -107,8 +107,8 @@ class Scanner {
   bool CopyToTemporaryFile(const Text& name, InputFile& file) {
     std::FILE* copy = std::tmpfile();
     if (copy == nullptr) {
-      frame_.Complain("cannot read '" + Printable(name) + "': no temporary file: " +
-                      std::strerror(errno));
+      frame_.Complain("cannot read '" + Printable(name) +
+                      "': no temporary file: " + std::strerror(errno));
       return false;
     }
     char buffer[64 * 1024];
@@ -164,8 +164,8 @@ class Scanner {
   }
 
   LinkVerdict Describe(std::string_view name, std::int64_t message, const ScannedLink& link) {
-    return DescribeScannedLink(name, message, link, frame_.analysis(), frame_.describing(),
-                               report_, frame_.record());
+    return DescribeScannedLink(
+        name, message, link, frame_.analysis(), frame_.describing(), report_, frame_.record());
   }
 
   const Options& options_;

@@ -2,8 +2,8 @@
 // `morvik-cli scan`: every link in mail messages, mailboxes, HTML pages and
 // texts, each with the readings of its URL.
 
-#include "cli/options.h"
 #include "cli/command_frame.h"
+#include "cli/options.h"
 
 namespace morvik {
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "compare/reasons.h"
 
@@ -14,12 +13,7 @@ using enum Reason;
 // The first address of `name` as a value (first byte most significant), 0
 // when the look-up fails.
 std::uint32_t LookedUpAddress(const HostResolver& resolver, const Text& name) {
-  const NetworkAddress address = resolver.Resolve(name, 1);
-  if (address == 0) return 0;
-  unsigned char bytes[sizeof address];
-  std::memcpy(bytes, &address, sizeof address);  // network order: first byte first
-  return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 |
-         std::uint32_t{bytes[2]} << 8 | bytes[3];
+  return AddressValue(resolver.Resolve(name, 1));
 }
 
 bool SamePlace(const WindowReading& window, const BrowserReading& browser,

@@ -12,8 +12,8 @@
 #include <utility>
 
 #include "compare/correction_recorder.h"
-#include "support/number.h"
 #include "url/decode_url.h"
+#include "url/escape_steps.h"
 
 namespace morvik {
 namespace {
@@ -36,35 +36,19 @@ class Trace {
   std::vector<TraceStep> steps_;
 };
 
-bool IsEscapeDigit(const Text& text, Position position) {
-  return position <= TextLength(text) &&
-         FindAnyOf(1, UpperCaseText(TextSlice(text, position, 1)), "0123456789ABCDEF") == 1;
-}
-
 Text DecodeEscapes(Trace& trace, Text text) {
-  int passes = 0;
-  Position percent = FindText(1, text, "%");
-  while (percent > 0) {
-    if (!IsEscapeDigit(text, percent + 1) || !IsEscapeDigit(text, percent + 2)) {
-      percent = FindText(percent + 1, text, "%");
-      continue;
-    }
+  for (int passes = 0;; ++passes) {
     if (passes == kShownEscapePasses) {
-      text = DecodePercentEscapes(text);
-      trace.Record("remaining escape passes decoded", text);
-      return text;
+      const Text rest = DecodePercentEscapes(text);
+      if (rest != text) trace.Record("remaining escape passes decoded", rest);
+      return rest;
     }
-    const Text escape = TextSlice(text, percent, 3);
-    const std::int64_t count = CountText(text, escape);
-    const Whole code = RoundToWhole(NumericValue("&h" + TextSlice(text, percent + 1, 2)));
-    text = ReplaceText(text, escape, CharText(code));
-    ++passes;
-    trace.Record("escape " + escape + " decoded" +
-                     (count > 1 ? " (" + std::to_string(count) + " times)" : ""),
+    const std::optional<EscapeStep> step = DecodeFirstEscape(text);
+    if (!step) return text;
+    trace.Record("escape " + step->escape + " decoded" +
+                     (step->count > 1 ? " (" + std::to_string(step->count) + " times)" : ""),
                  text);
-    percent = FindText(1, text, "%");
   }
-  return text;
 }
 
 void TraceNumericHost(Trace& trace, std::string_view text) {

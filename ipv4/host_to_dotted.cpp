@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "ipv4/host.h"
 #include "support/number.h"
 
@@ -7,8 +5,7 @@ namespace morvik {
 namespace {
 
 bool IsHostCharacter(char c) {
-  return c == '\0' || c == '.' || c == '-' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-         (c >= 'a' && c <= 'z');
+  return c == '\0' || c == '.' || c == '-' || IsAsciiDigit(c) || IsAsciiLetter(c);
 }
 
 // Text before the first "." and what follows that ".".
@@ -52,11 +49,12 @@ Text HostToDotted(const Text& text, const HostResolver& resolver) {
   Text host = UpperCaseText(text.substr(cut.start, cut.length));
   if (IsDottedAddress(host)) return host;
 
-  const NetworkAddress address = resolver.Resolve(host, 1);
-  unsigned char bytes[sizeof address];
-  std::memcpy(bytes, &address, sizeof address);  // network order: first component first
+  const std::uint32_t address = AddressValue(resolver.Resolve(host, 1));
   return MaskFormat("#_.#_.#_.#",
-                    {Number(bytes[0]), Number(bytes[1]), Number(bytes[2]), Number(bytes[3])});
+                    {Number(address >> 24),
+                     Number((address >> 16) & 0xFF),
+                     Number((address >> 8) & 0xFF),
+                     Number(address & 0xFF)});
 }
 
 }  // namespace morvik

@@ -71,7 +71,6 @@ bool LeavesForeignContent(std::string_view name) {
              "strike", "sub",  "sup",        "table", "tt",   "u",      "ul",      "var",  "font"});
 }
 
-
 bool EndsName(char c) {
   return c == '>' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }

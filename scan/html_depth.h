@@ -13,9 +13,8 @@ namespace morvik {
 constexpr int kDeepestHtmlNesting = 4096;
 
 // What the reader is told of a page refused for its depth.
-inline const std::string kTooDeepHtml = "HTML nested more than " +
-                                       std::to_string(kDeepestHtmlNesting) +
-                                       " elements deep; not scanned";
+inline const std::string kTooDeepHtml =
+    "HTML nested more than " + std::to_string(kDeepestHtmlNesting) + " elements deep; not scanned";
 
 // The deepest nesting the page's tags allow, counted so that it is never
 // less than the parser's by more than the elements whose end tags may be

@@ -11,7 +11,6 @@
 namespace morvik {
 namespace {
 
-
 void InitialiseGMime() {
   static std::once_flag once;
   std::call_once(once, [] { g_mime_init(); });

@@ -15,7 +15,7 @@
 namespace morvik {
 
 struct MailLimits {
-  int deepest_nesting = 32;  // multiparts and attached messages inside each other
+  int deepest_nesting = 32;                   // multiparts and attached messages inside each other
   std::size_t largest_text_part = 64 * kMiB;  // as encoded
 };
 

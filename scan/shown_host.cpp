@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::string_view kWrapping = " \t\r\n\f<>\"'()[]";
 
-
 // A name of dot-separated labels whose last label is letters (or not
 // ASCII, as in an internationalised top-level name), or four numbers.
 bool LooksLikeHostName(std::string_view host) {
