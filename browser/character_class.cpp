@@ -1,8 +1,10 @@
 #include "browser/character_class.h"
 
+#include <algorithm>
 #include <array>
 
 #include "browser/icu_functions.h"
+#include "support/utf8.h"
 
 namespace morvik {
 namespace {
@@ -66,6 +68,21 @@ bool InvisibleBelongsAfter(char32_t before, char32_t code_point) {
   }
   if (IsTag(code_point)) return before == kBlackFlag || IsTag(before);
   return false;
+}
+
+Text DrawnText(std::string_view text) {
+  Text drawn;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = Utf8SequenceLength(text, at);
+    const std::string_view sequence = text.substr(at, std::max<std::size_t>(1, length));
+    if (length == 0) {
+      drawn += "\xEF\xBF\xBD";
+    } else if (ClassifyCharacter(Utf8CodePoint(sequence)) == CharacterClass::Shown) {
+      drawn += sequence;
+    }
+    at += sequence.size();
+  }
+  return drawn;
 }
 
 Text CodePointNumber(char32_t code_point) {

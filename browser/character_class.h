@@ -4,7 +4,7 @@
 // invisible characters draw nothing. Each of the last three can make a URL
 // read as something it is not.
 
-#include <optional>
+#include <string_view>
 
 #include "support/text.h"
 
@@ -27,6 +27,12 @@ CharacterClass ClassifyCharacter(char32_t code_point);
 // sequence, a variation selector after the character it varies, a tag
 // inside an emoji flag.
 bool InvisibleBelongsAfter(char32_t before, char32_t code_point);
+
+// What of `text` is drawn: without the controls, direction controls and
+// invisible characters, so that it holds none of them whoever writes it. A
+// byte that is not UTF-8 becomes U+FFFD: kept, it could join the bytes
+// around a removed character into one of those characters.
+Text DrawnText(std::string_view text);
 
 // "U+202E RIGHT-TO-LEFT OVERRIDE"; just "U+202E" where the name is unknown.
 Text CharacterLabel(char32_t code_point);

@@ -1,6 +1,5 @@
 #include "browser/visual_order.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -8,7 +7,6 @@
 
 #include "browser/character_class.h"
 #include "browser/icu_functions.h"
-#include "support/utf8.h"
 
 namespace morvik {
 namespace {
@@ -49,21 +47,6 @@ std::optional<Text> ToUtf8(const IcuFunctions& icu, const std::vector<UChar>& ut
   return utf8;
 }
 
-// ICU's option leaves the Arabic letter mark in: it is a control all the
-// same, and draws nothing.
-Text WithoutDirectionControls(std::string_view text) {
-  Text kept;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = std::max<std::size_t>(1, Utf8SequenceLength(text, at));
-    const std::string_view sequence = text.substr(at, length);
-    if (ClassifyCharacter(Utf8CodePoint(sequence)) != CharacterClass::DirectionControl) {
-      kept += sequence;
-    }
-    at += length;
-  }
-  return kept;
-}
-
 }  // namespace
 
 std::optional<Text> VisualOrder(std::string_view text, LineDirection direction) {
@@ -94,9 +77,10 @@ std::optional<Text> VisualOrder(std::string_view text, LineDirection direction) 
       &status);
   if (U_FAILURE(status) || length < 0) return std::nullopt;
   visual.resize(static_cast<std::size_t>(length));
+  // ICU's option leaves the Arabic letter mark in, which draws nothing.
   const std::optional<Text> shown = ToUtf8(*icu, visual);
   if (!shown) return std::nullopt;
-  return WithoutDirectionControls(*shown);
+  return DrawnText(*shown);
 }
 
 }  // namespace morvik

@@ -15,8 +15,8 @@ enum class LineDirection {
 };
 
 // The characters of `text` (UTF-8) left to right as drawn, mirrored where a
-// right-to-left run mirrors them, without the direction controls. Null
-// without ICU or when the text is not UTF-8.
+// right-to-left run mirrors them, without those that draw nothing
+// (DrawnText). Null without ICU or when the text is not UTF-8.
 std::optional<Text> VisualOrder(std::string_view text, LineDirection direction);
 
 }  // namespace morvik

@@ -61,29 +61,10 @@ Text Labels(const std::vector<char32_t>& characters) {
   return labels;
 }
 
-// What of `text` is drawn: without any character that acts, reorders or
-// hides, so that a detail holds none of them, whoever writes it. A byte
-// that is not UTF-8 is drawn as U+FFFD: kept, it could join the bytes
-// around a removed character into one of those characters.
-Text Drawn(std::string_view text) {
-  Text drawn;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = Utf8SequenceLength(text, at);
-    const std::string_view sequence = text.substr(at, std::max<std::size_t>(1, length));
-    if (length == 0) {
-      drawn += "\xEF\xBF\xBD";
-    } else if (ClassifyCharacter(Utf8CodePoint(sequence)) == CharacterClass::Shown) {
-      drawn += sequence;
-    }
-    at += sequence.size();
-  }
-  return drawn;
-}
-
 // What is drawn of `text`, in double quotes, cut at a character's start
 // past kQuotedBytes.
 Text Quoted(std::string_view whole) {
-  const Text text = Drawn(whole);
+  const Text text = DrawnText(whole);
   std::size_t size = std::min(text.size(), kQuotedBytes);
   while (size < text.size() && size > 0 &&
          (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80) {

@@ -112,5 +112,33 @@ TEST_P(CharacterLabelTest, NamesTheCharacterByNumberAndName) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, CharacterLabelTest, ::testing::ValuesIn(kLabelCases));
 
+struct DrawnCase {
+  std::string text;
+  std::string drawn;
+};
+
+const DrawnCase kDrawnCases[] = {
+    {"plain", "plain"},
+    {"ex\u200Bample\u00AD.com", "example.com"},
+    {"/\u202E"
+     "fdp\u202C.exe\u061C",
+     "/fdp.exe"},
+    {"a\x1b[1mb\x7f\xC2\x9B", "a[1mb"},
+    {"b\u00FCcher \U0001F600", "b\u00FCcher \U0001F600"},
+    // Bytes that are not UTF-8 are drawn as U+FFFD, and never joined with
+    // the bytes around a removed character.
+    {"a\xFF", "a\uFFFD"},
+    {"\xE2\x80\x01\x8D", "\uFFFD\uFFFD\uFFFD"},
+    {"\xE2\x80\u200B\x8D", "\uFFFD\uFFFD\uFFFD"},
+};
+
+class DrawnTextTest : public ::testing::TestWithParam<DrawnCase> {};
+
+TEST_P(DrawnTextTest, KeepsOnlyWhatIsDrawn) {
+  EXPECT_EQ(DrawnText(GetParam().text), GetParam().drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DrawnTextTest, ::testing::ValuesIn(kDrawnCases));
+
 }  // namespace
 }  // namespace morvik
