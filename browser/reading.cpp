@@ -82,9 +82,9 @@ void Fail(BrowserReading& reading, BrowserFailure failure, Text detail) {
 void NoteHostEscapes(BrowserReading& reading, std::string_view host) {
   if (host.find('%') == kNone) return;
   for (std::size_t at = host.find('%'); at != kNone; at = host.find('%', at + 1)) {
-    if (IsPercentEscapeAt(host, at) && host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') {
-      reading.host_encoded_dot = true;
-    }
+    if (!IsPercentEscapeAt(host, at)) continue;
+    if (reading.escaped_host.empty()) reading.escaped_host = Text(host.substr(0, kKeptEvidence));
+    if (host[at + 1] == '2' && (host[at + 2] | 0x20) == 'e') reading.host_encoded_dot = true;
   }
   const Text decoded = PercentDecodeOnce(host);
   for (std::size_t at = decoded.find('%'); at != kNone; at = decoded.find('%', at + 1)) {
@@ -223,6 +223,10 @@ void ReadAuthority(BrowserReading& reading, const UrlPieces& pieces) {
   reading.authority_end = end == pieces.text.size() ? '\0' : pieces.text[end];
   reading.tab_or_newline_in_authority =
       pieces.first_removal != kNone && pieces.first_removal <= end;
+
+  if (pieces.at_signs > 0) {
+    reading.user_info = Text(pieces.user.substr(0, kKeptEvidence));
+  }
   if (pieces.host.empty()) {
     Fail(reading,
          BrowserFailure::EmptyHost,

@@ -17,16 +17,20 @@
 
 namespace morvik {
 
+inline constexpr std::size_t kKeptEvidence = 256;
+
 struct BrowserReading {
   Text scheme;                  // lower case
   bool scheme_assumed = false;  // no scheme was written
   Text slashes;                 // the "/" and "\" between "scheme:" and the authority
   int at_signs_in_authority = 0;
+  Text user_info;             // the authority's text before its last "@", as written
   char authority_end = '\0';  // '/', '\\', '?', '#', or '\0' when the URL ends
   bool at_sign_after_authority = false;
   bool tab_or_newline_in_authority = false;
   bool host_encoded_dot = false;    // the host as written holds "%2e" or "%2E"
   bool host_nested_escape = false;  // ...or escapes of escapes ("%252e"), decoded once only
+  Text escaped_host;                // "" when the host holds no escape
   std::optional<long> port;         // absent when none or the scheme's default
   BrowserHost host;                 // host.failure also carries the URL-level failures
 

@@ -6,10 +6,14 @@
 
 namespace morvik {
 
+int TableWidth(const Terminal& terminal) {
+  constexpr int kDefaultWidth = 120;
+  return terminal.width > 0 ? terminal.width : kDefaultWidth;
+}
+
 std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Terminal& terminal,
                                                std::vector<TableColumn> table_columns,
                                                OutputSink& sink) {
-  constexpr int kDefaultWidth = 120;
   Format format = options.format;
   if (format == Format::Automatic) format = terminal.output ? Format::Table : Format::Tsv;
   std::unique_ptr<OutputFormat> chosen =
@@ -17,8 +21,7 @@ std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Ter
       : format == Format::Tsv
           ? MakeTsvFormat(terminal.output || options.escape_controls ? EscapeFor::Terminal
                                                                      : EscapeFor::Tsv)
-          : MakeTableFormat(std::move(table_columns),
-                            terminal.width > 0 ? terminal.width : kDefaultWidth);
+          : MakeTableFormat(std::move(table_columns), TableWidth(terminal));
   chosen->SetSpill([&sink](Text& out) {
     if (!sink.Flush(false)) out.clear();
   });
@@ -59,10 +62,14 @@ bool CommandFrame::WriteLine(const Text& line) {
 }
 
 void CommandFrame::Complain(const Text& message) {
+  Note(message);
+  status_ = 1;
+}
+
+void CommandFrame::Note(const Text& message) {
   sink_.Flush(true);  // what came before the trouble is shown before it
   progress_.Finish();
   std::fprintf(stderr, "morvik-cli: %s\n", message.c_str());
-  status_ = 1;
 }
 
 void CommandFrame::ComplainCannotRead(std::string_view name, int error_number) {

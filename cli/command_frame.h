@@ -23,6 +23,10 @@ struct Terminal {
   int width = 0;        // columns of the output terminal, 0 when unknown
 };
 
+// The width a table is made for: the terminal's, or 120 columns when it is
+// not known.
+int TableWidth(const Terminal& terminal);
+
 // The format the options ask for; without one, a table of `table_columns`
 // as wide as the terminal on a terminal, TSV elsewhere. TSV on a terminal
 // (or with --escape-controls) shows hidden characters as "<U+202E>". A long
@@ -61,6 +65,9 @@ class CommandFrame {
   // "morvik-cli: <message>" on standard error, after the output so far;
   // the exit status becomes 1.
   void Complain(const Text& message);
+  // The same, for what did not keep the input from being read (a repair, a
+  // charset taken for another): the exit status stays.
+  void Note(const Text& message);
   // "cannot read '<name>': <the system's reason>".
   void ComplainCannotRead(std::string_view name, int error_number);
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/scan_command.h"
+#include "compare/disguise_names.h"
 #include "compare/reasons.h"
 #include "scan/input_kind.h"
 
@@ -25,6 +26,7 @@ constexpr Switch kSwitches[] = {
     {.name = "--trace", .flag = &Options::trace},
     {.name = "--resolve", .flag = &Options::resolve},
     {.name = "--escape-controls", .flag = &Options::escape_controls},
+    {.name = "--all-columns", .flag = &Options::all_columns},
     {.name = "--table", .format = Format::Table},
     {.name = "--tsv", .format = Format::Tsv},
     {.name = "--json", .format = Format::Json},
@@ -55,11 +57,23 @@ constexpr const char* kScanHelp =
     "form[action], img and iframe[src] and meta refresh, made absolute by\n"
     "<base href>, and from URLs in running text, defanged ones too. Identical\n"
     "links in a message are shown once with their count (N).\n"
+    "On a terminal the table shows first where each link stands, what is shown,\n"
+    "where it goes and its disguises; the URL, N, reasons and the window's host\n"
+    "follow as the width allows.\n"
     "      --as KIND     take every input for KIND: mail, mbox, html or text\n"
-    "                    (told from the content otherwise)\n";
+    "                    (told from the content otherwise)\n"
+    "      --all-columns every column in scan's table, however narrow\n";
 constexpr const char* kNoScanHelp =
     "scan (links in e-mail and HTML) is not in this build: it is built without\n"
     "the mail and HTML libraries.\n";
+
+// "  phrase                          what it means", for the reasons and the
+// disguises alike.
+Text HelpLine(std::string_view phrase, std::string_view help) {
+  Text line = "  " + Text(phrase);
+  line.resize(std::max<std::size_t>(line.size() + 1, 34), ' ');
+  return line + Text(help) + "\n";
+}
 
 ParsedOptions Error(const Text& message) {
   return {std::nullopt, "morvik-cli: " + message + " (see --help)"};
@@ -205,17 +219,18 @@ Text UsageText() {
       "  -V, --version     show the version\n"
       "\n"
       "Reasons given when the readings disagree:\n";
-  for (const ReasonEntry& entry : AllReasons()) {
-    Text phrase = entry.phrase;
-    phrase.resize(std::max<std::size_t>(phrase.size() + 1, 32), ' ');
-    usage += "  " + phrase + Text(entry.help) + "\n";
-  }
+  for (const ReasonEntry& entry : AllReasons()) usage += HelpLine(entry.phrase, entry.help);
+  usage +=
+      "\n"
+      "Disguises: how a link hides where it goes (each with its evidence):\n";
+  for (const DisguiseEntry& entry : AllDisguises()) usage += HelpLine(entry.name, entry.help);
   usage +=
       "\n"
       "Exit status: 0 when all input was read (also when the reader of the output\n"
       "went away); 1 when an input file could not be read (for scan: or not read\n"
       "whole), after reading all the others; 2 on a usage error, before reading\n"
-      "anything.\n";
+      "anything. A note on what scan read otherwise than labelled (a charset it\n"
+      "could not follow, a header it repaired) leaves the status 0.\n";
   return usage;
 }
 

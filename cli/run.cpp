@@ -40,7 +40,8 @@ std::vector<TableColumn> TableColumns(const Options& options) {
        .header = "REASONS",
        .shares = 3,
        .also_field = "looks_like",
-       .also_label = "looks like "}};
+       .also_label = "looks like "},
+      {.fields = {"disguises"}, .header = "DISGUISES", .shares = 3}};
 }
 
 class Runner {

@@ -7,30 +7,13 @@
 #include <memory>
 
 #include "cli/platform.h"
+#include "cli/scan_table.h"
 #include "report/scan_record.h"
 #include "scan/document.h"
 #include "scan/mail.h"
 
 namespace morvik {
 namespace {
-
-std::vector<TableColumn> ScanTableColumns() {
-  return {
-      {.fields = {"part"}, .header = "PART", .width = 4},
-      {.fields = {"element"}, .header = "ELEMENT", .width = 7},
-      {.fields = {"line"}, .header = "LINE", .width = 4},
-      {.fields = {"shown"}, .header = "SHOWN", .shares = 2},
-      {.fields = {"url"}, .header = "URL", .shares = 3},
-      {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
-      {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
-      {.fields = {"same"}, .header = "SAME", .width = 4},
-      {.fields = {"count"}, .header = "N", .width = 3},
-      {.fields = {"reasons"},
-       .header = "REASONS",
-       .shares = 5,
-       .also_field = "looks_like",
-       .also_label = "looks like "}};
-}
 
 // "1 link", "2 links".
 Text Counted(std::int64_t count, const char* noun) {
@@ -50,7 +33,8 @@ class Scanner {
  public:
   Scanner(const Options& options, const Terminal& terminal)
       : options_(options),
-        frame_(options, terminal, ScanTableColumns(), /*show_progress=*/false),
+        frame_(options, terminal, ScanTableColumns(TableWidth(terminal), options.all_columns),
+               /*show_progress=*/false),
         summaries_(terminal.output) {
     // A link is read as written: defanged ones are refanged where found.
     frame_.analysis().refang = false;
@@ -148,19 +132,22 @@ class Scanner {
     const Text where = in_mailbox_ ? Printable(name) + ": message " + std::to_string(message.number)
                                    : Printable(name);
     for (const Text& problem : message.problems) frame_.Complain(where + ": " + Printable(problem));
+    for (const Text& note : message.notes) frame_.Note(where + ": " + Printable(note));
+    std::int64_t disguised = 0;
     std::int64_t disagreements = 0;
     std::int64_t lookalikes = 0;
     for (const ScannedLink& link : message.links) {
       const LinkVerdict verdict = Describe(name, message.number, link);
+      disguised += verdict.disguised ? 1 : 0;
       disagreements += verdict.disagrees ? 1 : 0;
       lookalikes += verdict.lookalike ? 1 : 0;
       if (!frame_.WriteRecord()) return false;
     }
     if (!summaries_) return true;
     const auto links = static_cast<std::int64_t>(message.links.size());
-    return frame_.WriteLine(where + ": " + Counted(links, "link") + ", " +
-                            Counted(disagreements, "disagreement") + ", " +
-                            Counted(lookalikes, "look-alike") + "\n");
+    return frame_.WriteLine(
+        where + ": " + Counted(links, "link") + ", " + std::to_string(disguised) + " disguised, " +
+        Counted(disagreements, "disagreement") + ", " + Counted(lookalikes, "look-alike") + "\n");
   }
 
   LinkVerdict Describe(std::string_view name, std::int64_t message, const ScannedLink& link) {

@@ -111,6 +111,26 @@ void AddHostReasons(ReasonList& reasons, const WindowReading& window,
   reasons.Add(browser.ok() && host.kind == BrowserHostKind::Empty, FileUrl);
 }
 
+// When nothing more specific explains the difference, the host texts do,
+// so that every difference has a name: the window found no host at all, or
+// ended it at a character a browser keeps ("_", "~", ...), or the two read
+// other text.
+void AddHostTextReason(ReasonList& reasons, const WindowReading& window,
+                       const BrowserReading& browser) {
+  if (!reasons.empty()) return;
+  const std::string_view window_host = window.host();
+  const std::string_view browser_host = browser.host.ascii;
+  if (window_host.empty()) {
+    reasons.Add(true, NoWindowHost);
+    return;
+  }
+  const bool cut_short =
+      browser.host.kind == BrowserHostKind::Domain && window_host.size() < browser_host.size() &&
+      EqualsIgnoringAsciiCase(browser_host.substr(0, window_host.size()), window_host);
+  reasons.Add(cut_short, HostCutShort);
+  reasons.Add(!cut_short, DifferentHostText);
+}
+
 }  // namespace
 
 Comparison CompareReadings(std::string_view url, const WindowReading& window,
@@ -128,15 +148,7 @@ Comparison CompareReadings(std::string_view url, const WindowReading& window,
   reasons.Add(!browser.ok(), BrowserFailureName(browser.host.failure));
   AddSchemeAndAuthorityReasons(reasons, url, window, browser);
   AddHostReasons(reasons, window, browser);
-  // The window ends a host at characters a browser keeps ("_", "~", ...);
-  // named only when nothing more specific explains the difference.
-  const BrowserHost& host = browser.host;
-  reasons.Add(reasons.empty() && host.kind == BrowserHostKind::Domain && !window.host().empty() &&
-                  window.host().size() < host.ascii.size() &&
-                  EqualsIgnoringAsciiCase(
-                      std::string_view(host.ascii).substr(0, window.host().size()), window.host()),
-              HostCutShort);
-  reasons.Add(reasons.empty(), Other);
+  AddHostTextReason(reasons, window, browser);
   reasons.Add(lookalike != LookAlike::None, LookAlikeName(lookalike));
   comparison.reasons = reasons.Take();
   return comparison;

@@ -7,6 +7,8 @@
 #include "browser/icu_functions.h"
 #include "browser/reading.h"
 #include "browser/visual_order.h"
+#include "compare/disguise_detectors.h"
+#include "compare/disguise_names.h"
 #include "support/utf8.h"
 
 namespace morvik {
@@ -82,16 +84,17 @@ void FindDirectionControls(std::string_view place_text, std::string_view place,
   if (const std::optional<Text> shown = VisualOrder(from_here, direction)) {
     detail += "; shows as " + Quoted(*shown);
   }
-  out.push_back({kDirectionControl, std::move(detail)});
+  AddDisguise(out, kDirectionControlDisguise, std::move(detail));
 }
 
 void FindInvisible(std::string_view place_text, std::string_view place, Disguises& out) {
   const Hidden hidden = FindClass(place_text, CharacterClass::Invisible);
   if (hidden.characters.empty()) return;
-  out.push_back({kInvisibleCharacter,
-                 Labels(hidden.characters) + " in the " + Text(place) + "; reads " +
-                     Quoted(hidden.without) + " without " +
-                     (hidden.characters.size() == 1 ? "it" : "them")});
+  AddDisguise(out,
+              kInvisibleCharacterDisguise,
+              Labels(hidden.characters) + " in the " + Text(place) + "; reads " +
+                  Quoted(hidden.without) + " without " +
+                  (hidden.characters.size() == 1 ? "it" : "them"));
 }
 
 // From the start of `piece`, a view into `text`, to the end of `text`.
@@ -125,16 +128,17 @@ void FindInUrl(std::string_view url, Disguises& out) {
 
 }  // namespace
 
-void FindHiddenCharacters(const HiddenCharacterInput& input, Disguises& out) {
-  const bool shown_too = input.shown && !input.shown->empty() && *input.shown != input.url;
-  // Every character of either kind is outside ASCII.
-  if (IsAscii(input.url) && (!shown_too || IsAscii(*input.shown))) return;
-  if (Icu() == nullptr) return;
-  FindInUrl(input.url, out);
-  if (shown_too) {
-    FindDirectionControls(*input.shown, "shown text", *input.shown, LineDirection::FromText, out);
-    FindInvisible(*input.shown, "shown text", out);
-  }
+// Every character of either kind is outside ASCII: a plain text costs one
+// look at its bytes.
+void FindHiddenCharacters(const LinkFacts& link, LinkDisguises& found) {
+  if (IsAscii(link.url) || Icu() == nullptr) return;
+  FindInUrl(link.url, found.found);
+}
+
+void FindHiddenCharactersInShownText(std::string_view shown, std::string_view url, Disguises& out) {
+  if (shown.empty() || shown == url || IsAscii(shown) || Icu() == nullptr) return;
+  FindDirectionControls(shown, "shown text", shown, LineDirection::FromText, out);
+  FindInvisible(shown, "shown text", out);
 }
 
 }  // namespace morvik

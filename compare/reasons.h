@@ -38,9 +38,10 @@ enum class Reason {
   TrailingDot,
   NameReadAsAddress,
   HostCutShort,
+  NoWindowHost,
   Ipv6Literal,
   FileUrl,
-  Other,
+  DifferentHostText,
   // The name may pass for another.
   LookAlikeNotChecked,
   OutsideProfile,

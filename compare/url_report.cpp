@@ -20,11 +20,14 @@ UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options) 
       .browser = ReadAsBrowser(url),
       .window = ReadAsWindow(url, options.resolver),
       .comparison = {},
+      .disguises = {},
   };
   report.comparison = CompareReadings(url, report.window, report.browser, options.resolver);
+  report.disguises = FindDisguises({.url = url, .browser = report.browser});
   report.refanged = std::move(refanged);
   if (options.defang) {
     for (TraceStep& step : report.trace) step.text = DefangUrl(step.text);
+    for (Disguise& disguise : report.disguises.found) disguise.detail = DefangUrl(disguise.detail);
   }
   return report;
 }

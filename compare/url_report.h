@@ -8,6 +8,7 @@
 
 #include "browser/reading.h"
 #include "compare/compare.h"
+#include "compare/disguises.h"
 #include "compare/trace.h"
 #include "compare/window_reading.h"
 #include "support/host_resolver.h"
@@ -17,7 +18,7 @@ namespace morvik {
 struct UrlAnalysisOptions {
   bool refang = false;
   bool trace = false;
-  bool defang = false;                     // trace texts written defanged
+  bool defang = false;                     // trace texts and disguises written defanged
   const HostResolver* resolver = nullptr;  // null: no name is looked up
 };
 
@@ -33,6 +34,7 @@ struct UrlReport {
   BrowserReading browser;
   WindowReading window;
   Comparison comparison;
+  LinkDisguises disguises;
 };
 
 UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options);

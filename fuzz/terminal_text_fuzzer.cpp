@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "browser/character_class.h"
+#include "browser/reading.h"
+#include "compare/disguise_detectors.h"
 #include "compare/hidden_characters.h"
 #include "fuzz/fuzz_check.h"
 #include "report/output_format.h"
@@ -138,9 +140,11 @@ void CheckText(std::string_view input) {
           text,
           Printable(row));
 
-  Disguises disguises;
-  FindHiddenCharacters({text, text.substr(text.size() / 2)}, disguises);
-  for (const Disguise& disguise : disguises) {
+  const BrowserReading browser = ReadAsBrowser(text);
+  LinkDisguises disguises;
+  FindHiddenCharacters({.url = text, .browser = browser}, disguises);
+  FindHiddenCharactersInShownText(text.substr(text.size() / 2), text, disguises.found);
+  for (const Disguise& disguise : disguises.found) {
     const Text found = FirstHidden(disguise.detail);
     Require(found.empty(),
             "a detail holds nothing that acts, reorders or hides",

@@ -68,6 +68,9 @@ struct TableColumn {
   // ("looks like apple.com").
   std::string_view also_field = {};
   std::string_view also_label = {};
+  // When set, the cell is every one of `fields` that has a value, each
+  // after this separator ("1.2 a 14" for the part, element and line).
+  std::string_view joined_by = {};
 };
 
 // Columns padded to their width, long cells shortened with "…"; a record's

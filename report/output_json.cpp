@@ -1,4 +1,5 @@
 #include <span>
+#include <utility>
 
 #include "report/output_format.h"
 
@@ -59,6 +60,25 @@ class JsonLinesFormat final : public OutputFormat {
            (composed.name.data() == name.data() || composed.name == name);
   }
 
+  // A list of objects of two texts each, `first` and `second` the
+  // punctuation and names before them; `texts` gives an item's two texts.
+  template <typename Item, typename Texts>
+  static void AppendObjects(Text& out, const std::vector<Item>& items, std::string_view first,
+                            std::string_view second, const Texts& texts) {
+    char separator = '[';
+    for (const Item& item : items) {
+      const auto [one, two] = texts(item);
+      out += separator;
+      separator = ',';
+      out += first;
+      AppendJsonString(out, one);
+      out += second;
+      AppendJsonString(out, two);
+      out += '}';
+    }
+    out += items.empty() ? "[]" : "]";
+  }
+
   // The value without the quotes of a text.
   void AppendValue(const Field& field, Text& out) {
     switch (field.kind) {
@@ -82,20 +102,17 @@ class JsonLinesFormat final : public OutputFormat {
         out += field.list->empty() ? "[]" : "]";
         return;
       }
-      case FieldKind::Trace: {
-        char separator = '[';
-        for (const TraceStep& step : *field.trace) {
-          out += separator;
-          separator = ',';
-          out += "{\"step\":";
-          AppendJsonString(out, step.step);
-          out += ",\"text\":";
-          AppendJsonString(out, step.text);
-          out += '}';
-        }
-        out += field.trace->empty() ? "[]" : "]";
+      case FieldKind::Trace:
+        AppendObjects(out, *field.trace, "{\"step\":", ",\"text\":", [](const TraceStep& step) {
+          return std::pair<std::string_view, std::string_view>{step.step, step.text};
+        });
         return;
-      }
+      case FieldKind::Disguises:
+        AppendObjects(
+            out, *field.disguises, "{\"name\":", ",\"detail\":", [](const Disguise& disguise) {
+              return std::pair<std::string_view, std::string_view>{disguise.name, disguise.detail};
+            });
+        return;
     }
   }
 

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "report/disguise_cell.h"
 #include "report/output_format.h"
 #include "support/utf8.h"
 
@@ -58,13 +59,20 @@ class TableFormat final : public OutputFormat {
     cells_.resize(columns_.size());
     for (std::size_t i = 0; i < columns_.size(); ++i) {
       cells_[i].clear();
+      const std::size_t shown_bytes = ShownBytes(columns_[i].width);
       const Field* shown = nullptr;
       for (const std::string_view name : columns_[i].fields) {
         shown = record.Find(name);
-        if (shown != nullptr && shown->kind != FieldKind::Null) break;
+        const bool has_value = shown != nullptr && shown->kind != FieldKind::Null;
+        if (has_value && !columns_[i].joined_by.empty()) {
+          if (shown->text().empty() && shown->kind == FieldKind::Text) continue;
+          if (!cells_[i].empty()) cells_[i] += columns_[i].joined_by;
+          CellText(shown, cells_[i], shown_bytes);
+        } else if (has_value) {
+          break;
+        }
       }
-      const std::size_t shown_bytes = ShownBytes(columns_[i].width);
-      CellText(shown, cells_[i], shown_bytes);
+      if (columns_[i].joined_by.empty()) CellText(shown, cells_[i], shown_bytes);
       const Field* also =
           columns_[i].also_field.empty() ? nullptr : record.Find(columns_[i].also_field);
       if (also != nullptr && also->kind != FieldKind::Null) {
@@ -109,6 +117,9 @@ class TableFormat final : public OutputFormat {
         }
         return;
       case FieldKind::Trace: return;
+      case FieldKind::Disguises:
+        AppendDisguises(cell, *field->disguises, EscapeFor::Terminal);
+        return;
     }
   }
 

@@ -1,3 +1,4 @@
+#include "report/disguise_cell.h"
 #include "report/output_format.h"
 
 namespace morvik {
@@ -63,6 +64,7 @@ class TsvFormat final : public OutputFormat {
         }
         return;
       }
+      case FieldKind::Disguises: AppendDisguises(out, *field.disguises, target_); return;
     }
   }
 

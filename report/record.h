@@ -14,12 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "compare/disguise.h"
 #include "compare/trace.h"
 #include "support/text.h"
 
 namespace morvik {
 
-enum class FieldKind { Null, Text, Number, Bool, List, Trace };
+enum class FieldKind { Null, Text, Number, Bool, List, Trace, Disguises };
 
 struct Field {
   std::string_view name;
@@ -32,6 +33,7 @@ struct Field {
   bool owns = false;
   const std::vector<const char*>* list = nullptr;  // List
   const std::vector<TraceStep>* trace = nullptr;   // Trace
+  const Disguises* disguises = nullptr;            // Disguises
 
   std::string_view text() const { return owns ? std::string_view(owned) : viewed; }
 };
@@ -85,6 +87,9 @@ class Record {
   void AddTrace(std::string_view name, const std::vector<TraceStep>& trace) {
     Add(name, FieldKind::Trace).trace = &trace;
   }
+  void AddDisguises(std::string_view name, const Disguises& disguises) {
+    Add(name, FieldKind::Disguises).disguises = &disguises;
+  }
 
   std::span<const Field> fields() const { return {fields_.data(), count_}; }
   const Field* Find(std::string_view name) const {
@@ -104,6 +109,7 @@ class Record {
     field.viewed = {};
     field.list = nullptr;
     field.trace = nullptr;
+    field.disguises = nullptr;
     return field;
   }
 

@@ -1,5 +1,7 @@
 #include "report/scan_record.h"
 
+#include "compare/disguise_names.h"
+#include "compare/hidden_characters.h"
 #include "compare/reasons.h"
 #include "scan/shown_host.h"
 #include "support/refang.h"
@@ -14,11 +16,25 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
   UrlAnalysisOptions exact = analysis;
   exact.refang = false;  // links are refanged where they are found
   report = AnalyseUrl(link.url, exact);
-  const bool shown_elsewhere = ShownTextNamesAnotherHost(link.shown, report.browser);
+  // The shown text is read once, for the reason and the disguise alike.
+  const std::optional<Text> shown_host = report.browser.ok() ? ShownHost(link.shown) : std::nullopt;
+  const bool shown_elsewhere = shown_host && NamesAnotherHost(*shown_host, report.browser);
   if (shown_elsewhere)
     report.comparison.reasons.push_back(ReasonPhrase(Reason::ShownTextNamesAnotherHost));
+  if (shown_host && NamesAnotherSite(*shown_host, report.browser)) {
+    AddDisguise(report.disguises.found,
+                kShownTextDisguise,
+                Evidence(analysis.defang ? DefangHost(*shown_host) : *shown_host));
+  }
+  Disguises in_shown_text;
+  FindHiddenCharactersInShownText(link.shown, link.url, in_shown_text);
+  for (Disguise& disguise : in_shown_text) {
+    AddDisguise(report.disguises.found,
+                disguise.name,
+                analysis.defang ? DefangUrl(disguise.detail) : std::move(disguise.detail));
+  }
 
-  DescribeUrlReport(source, link.line, report, describing, record);
+  DescribeUrlReadings(source, link.line, report, describing, record);
   record.AddNumber("message", message);
   record.AddText("part", link.part);
   record.AddPlainText("element", link.element);
@@ -29,8 +45,10 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
     record.AddText("shown", link.shown);
   }
   record.AddNumber("count", scanned.count);
+  DescribeDisguises(report, describing, record);
 
   LinkVerdict verdict;
+  verdict.disguised = !report.disguises.found.empty();
   verdict.disagrees = !report.comparison.same || shown_elsewhere;
   const BrowserHost& host = report.browser.host;
   verdict.lookalike = report.browser.ok() && host.kind == BrowserHostKind::Domain &&

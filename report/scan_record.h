@@ -15,6 +15,7 @@
 namespace morvik {
 
 struct LinkVerdict {
+  bool disguised = false;  // the link uses at least one disguise
   bool disagrees = false;  // the readings part ways, or the shown text names another host
   bool lookalike = false;  // the browser's host is a look-alike name
 };

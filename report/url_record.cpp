@@ -132,6 +132,12 @@ class UrlRecordWriter {
 
 void DescribeUrlReport(std::string_view source, std::int64_t line, const UrlReport& report,
                        const UrlRecordOptions& options, Record& record) {
+  DescribeUrlReadings(source, line, report, options, record);
+  DescribeDisguises(report, options, record);
+}
+
+void DescribeUrlReadings(std::string_view source, std::int64_t line, const UrlReport& report,
+                         const UrlRecordOptions& options, Record& record) {
   record.Clear();
   UrlRecordWriter writer(options, record);
   record.AddText("source", source);
@@ -142,6 +148,16 @@ void DescribeUrlReport(std::string_view source, std::int64_t line, const UrlRepo
   record.AddBool("same", report.comparison.same);
   record.AddList("reasons", report.comparison.reasons);
   if (options.trace) record.AddTrace("trace", report.trace);
+}
+
+void DescribeDisguises(const UrlReport& report, const UrlRecordOptions& options, Record& record) {
+  record.AddDisguises("disguises", report.disguises.found);
+  const std::optional<Text>& leads_to = report.disguises.leads_to;
+  if (leads_to && options.defang) {
+    record.AddOwnedText("leads_to", DefangHost(*leads_to));
+  } else {
+    record.AddOptionalText("leads_to", leads_to ? &*leads_to : nullptr);
+  }
 }
 
 }  // namespace morvik

@@ -19,4 +19,13 @@ struct UrlRecordOptions {
 void DescribeUrlReport(std::string_view source, std::int64_t line, const UrlReport& report,
                        const UrlRecordOptions& options, Record& record);
 
+// The same without the disguises, for a record that adds fields of its own
+// before them.
+void DescribeUrlReadings(std::string_view source, std::int64_t line, const UrlReport& report,
+                         const UrlRecordOptions& options, Record& record);
+
+// The last two fields of every URL and scanned link: "disguises" and
+// "leads_to" (the host a redirect finally leads to, or null).
+void DescribeDisguises(const UrlReport& report, const UrlRecordOptions& options, Record& record);
+
 }  // namespace morvik

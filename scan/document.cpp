@@ -14,6 +14,7 @@ bool HandleMail(MailMessage& mail, const ScanHandler& handler) {
   message.number = mail.number;
   message.links = Deduplicate(std::move(mail.links));
   message.problems = std::move(mail.problems);
+  message.notes = std::move(mail.notes);
   return handler(message);
 }
 

@@ -22,6 +22,7 @@ struct ScannedMessage {
   std::int64_t number = 1;  // in a mailbox, from 1; 1 for any other input
   std::vector<ScannedLink> links;
   std::vector<Text> problems;  // see MailMessage
+  std::vector<Text> notes;     // see MailMessage
 };
 
 // Called for each message (an HTML page or a text is one); false stops.

@@ -3,9 +3,12 @@
 #include <gumbo.h>
 
 #include <memory>
+#include <unordered_set>
+#include <utility>
 
 #include "scan/base_url.h"
 #include "scan/html_depth.h"
+#include "scan/text_links.h"
 #include "support/text.h"
 
 namespace morvik {
@@ -24,14 +27,25 @@ const char* Attribute(const GumboElement& element, const char* name) {
   return attribute != nullptr ? attribute->value : nullptr;
 }
 
-// Schemes whose links lead to no host a browser would visit.
-bool LeadsNowhere(std::string_view url) {
+// Schemes whose links lead to no host a browser would visit. A script
+// (javascript:, or a data: page) leads nowhere either, but a button that
+// runs one is itself a disguise: it is kept, except for an image drawn
+// from data:, which is only a picture.
+bool LeadsNowhere(std::string_view url, std::string_view element) {
   if (url.empty() || url.starts_with('#')) return true;
   const Text scheme = SchemeOf(url);
-  for (const std::string_view none : {"mailto", "tel", "cid", "javascript", "data", "about"}) {
+  if (scheme == "data") return element == "img";
+  for (const std::string_view none : {"mailto", "tel", "cid", "about"}) {
     if (scheme == none) return true;
   }
   return false;
+}
+
+// Elements whose text a reader never sees as running text: scripts,
+// styles, the title bar, and the text of a link, which is its shown text.
+bool HidesText(GumboTag tag) {
+  return tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE || tag == GUMBO_TAG_TITLE ||
+         tag == GUMBO_TAG_TEMPLATE || tag == GUMBO_TAG_A || tag == GUMBO_TAG_TEXTAREA;
 }
 
 // The text a reader sees inside an element: its text nodes with runs of
@@ -80,23 +94,37 @@ class PageWalker {
   PageWalker(std::string_view part, std::vector<FoundLink>& links) : part_(part), links_(links) {}
 
   void Walk(const GumboNode* root) {
-    std::vector<const GumboNode*> pending = {root};
+    // Each node with whether its text is shown as running text.
+    std::vector<std::pair<const GumboNode*, bool>> pending = {{root, true}};
+    std::vector<FoundLink> in_text;
     while (!pending.empty()) {
-      const GumboNode* node = pending.back();
+      const auto [node, shown] = pending.back();
       pending.pop_back();
+      if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_CDATA) {
+        if (shown) ReadText(node->v.text, in_text);
+        continue;
+      }
       if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_TEMPLATE) continue;
       Visit(node);
+      const bool children_shown = shown && !HidesText(node->v.element.tag);
       const GumboVector& children = node->v.element.children;
       for (unsigned i = children.length; i > 0; --i) {
-        pending.push_back(static_cast<const GumboNode*>(children.data[i - 1]));
+        pending.emplace_back(static_cast<const GumboNode*>(children.data[i - 1]), children_shown);
       }
     }
+    std::unordered_set<Text> from_elements;
     for (FoundLink& link : found_) {
       link.url = ResolveReference(base_, link.url);
+      // A mail reader opens "//host/..." over https.
+      if (link.url.starts_with("//")) link.url.insert(0, "https:");
       // Still relative: the link stays on the page's own site, which the
       // page does not name.
-      if (SchemeOf(link.url).empty() && !link.url.starts_with("//")) continue;
+      if (SchemeOf(link.url).empty()) continue;
+      from_elements.insert(link.url);
       links_.push_back(std::move(link));
+    }
+    for (FoundLink& link : in_text) {
+      if (!from_elements.contains(link.url)) links_.push_back(std::move(link));
     }
   }
 
@@ -133,10 +161,17 @@ class PageWalker {
     }
   }
 
+  // URLs written in the page's visible text, placed where the text node
+  // starts (entities decoded, so a place after one is close, not exact).
+  void ReadText(const GumboText& text, std::vector<FoundLink>& in_text) const {
+    const TextPlace place{.line = text.start_pos.line, .offset = text.start_pos.offset};
+    FindTextLinks(text.text, part_, in_text, place);
+  }
+
   void Add(const GumboElement& element, std::string_view kind, const char* url, Text shown) {
     if (url == nullptr) return;
     const std::string_view trimmed = Trim(url);
-    if (LeadsNowhere(trimmed)) return;
+    if (LeadsNowhere(trimmed, kind)) return;
     FoundLink link;
     link.part = Text(part_);
     link.element = kind;

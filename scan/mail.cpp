@@ -3,10 +3,12 @@
 #include <gmime/gmime.h>
 
 #include <mutex>
+#include <optional>
 
 #include "scan/charset.h"
 #include "scan/html_links.h"
 #include "scan/text_links.h"
+#include "scan/unfold.h"
 
 namespace morvik {
 namespace {
@@ -46,6 +48,21 @@ const char* ProblemOf(GMimeParserWarning warning) {
   }
 }
 
+// A boundary the parser kept with a quote that was never closed, without
+// it; nothing for a boundary that is whole.
+std::optional<Text> RepairedBoundary(std::string_view boundary) {
+  const bool opened = boundary.starts_with('"');
+  const bool closed = boundary.size() > 1 && boundary.ends_with('"');
+  if (opened == closed) return std::nullopt;
+  boundary.remove_prefix(opened ? 1 : 0);
+  boundary.remove_suffix(closed ? 1 : 0);
+  while (!boundary.empty() && (boundary.back() == ' ' || boundary.back() == '\t')) {
+    boundary.remove_suffix(1);
+  }
+  if (boundary.empty()) return std::nullopt;
+  return Text(boundary);
+}
+
 class MessageWalker {
  public:
   MessageWalker(const MailLimits& limits, MailMessage& message)
@@ -70,6 +87,7 @@ class MessageWalker {
     if (GMIME_IS_MULTIPART(object)) {
       GMimeMultipart* multipart = GMIME_MULTIPART(object);
       const int count = g_mime_multipart_get_count(multipart);
+      if (count == 0 && RepairBoundary(multipart, path, depth)) return;
       for (int i = 0; i < count; ++i) {
         const Text child = (path.empty() ? "" : path + ".") + std::to_string(i + 1);
         Walk(g_mime_multipart_get_part(multipart, i), child, depth + 1);
@@ -80,6 +98,37 @@ class MessageWalker {
   }
 
  private:
+  // A boundary whose quote is never closed (boundary="abc) is taken by the
+  // parser with the quote, so no part is found and the whole body is left
+  // as the multipart's prologue. A mail reader takes the boundary without
+  // the quote: so is the prologue read again here, with a note.
+  bool RepairBoundary(GMimeMultipart* multipart, const Text& path, int depth) {
+    const char* boundary = g_mime_multipart_get_boundary(multipart);
+    const char* prologue = g_mime_multipart_get_prologue(multipart);
+    if (boundary == nullptr || prologue == nullptr) return false;
+    const std::optional<Text> repaired = RepairedBoundary(boundary);
+    if (!repaired) return false;
+    GMimeContentType* type = g_mime_object_get_content_type(GMIME_OBJECT(multipart));
+    const char* subtype = type != nullptr ? g_mime_content_type_get_media_subtype(type) : nullptr;
+    const Text headers = "Content-Type: multipart/" + Text(subtype != nullptr ? subtype : "mixed") +
+                         "; boundary=\"" + *repaired + "\"\r\n\r\n";
+    Owned<GMimeStream> stream(g_mime_stream_mem_new());
+    g_mime_stream_write(stream.get(), headers.data(), headers.size());
+    g_mime_stream_write_string(stream.get(), prologue);
+    g_mime_stream_reset(stream.get());
+    Owned<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
+    Owned<GMimeObject> part(g_mime_parser_construct_part(parser.get(), nullptr));
+    if (part.get() == nullptr || !GMIME_IS_MULTIPART(part.get()) ||
+        g_mime_multipart_get_count(GMIME_MULTIPART(part.get())) == 0) {
+      return false;
+    }
+    std::erase(message_.problems, Text("message truncated"));
+    message_.notes.push_back((path.empty() ? Text("message") : "part " + path) +
+                             ": boundary quote not closed; read as " + *repaired);
+    Walk(part.get(), path, depth + 1);
+    return true;
+  }
+
   void ReadLeaf(GMimePart* part, const Text& path) {
     GMimeContentType* type = g_mime_object_get_content_type(GMIME_OBJECT(part));
     // Attachments other than text are never decoded.
@@ -101,8 +150,14 @@ class MessageWalker {
     GByteArray* bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(decoded.get()));
     const std::string_view raw(reinterpret_cast<const char*>(bytes->data), bytes->len);
     const char* charset = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), "charset");
-    const Utf8Text text = ToUtf8(raw, charset != nullptr ? charset : "");
-    if (!text.note.empty()) message_.problems.push_back("part " + path + ": " + text.note);
+    Utf8Text text = ToUtf8(raw, charset != nullptr ? charset : "");
+    if (!text.note.empty()) message_.notes.push_back("part " + path + ": " + text.note);
+    const char* type_name = g_mime_content_type_get_media_type(type);
+    const char* subtype_name = g_mime_content_type_get_media_subtype(type);
+    if (FoldsContentLines(type_name != nullptr ? type_name : "",
+                          subtype_name != nullptr ? subtype_name : "")) {
+      text.text = UnfoldContentLines(text.text);
+    }
     if (html) {
       if (!FindHtmlLinks(text.text, path, message_.links)) {
         message_.problems.push_back("part " + path + ": " + kTooDeepHtml);

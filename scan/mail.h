@@ -28,6 +28,9 @@ struct MailMessage {
   // What could not be read, each a phrase for the reader ("message
   // truncated"; for one part, the part's path before the phrase).
   std::vector<Text> problems;
+  // What was read in another way than the message says, but read all the
+  // same: a charset that could not be followed, header damage repaired.
+  std::vector<Text> notes;
 };
 
 // Called for each message; false stops the reading.

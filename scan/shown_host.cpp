@@ -1,5 +1,6 @@
 #include "scan/shown_host.h"
 
+#include "browser/registrable_domain.h"
 #include "scan/base_url.h"
 #include "support/refang.h"
 
@@ -68,7 +69,15 @@ std::optional<Text> ShownHost(std::string_view shown) {
 bool ShownTextNamesAnotherHost(std::string_view shown, const BrowserReading& link) {
   if (!link.ok()) return false;
   const std::optional<Text> host = ShownHost(shown);
-  return host && WithoutWww(*host) != WithoutWww(link.host.ascii);
+  return host && NamesAnotherHost(*host, link);
+}
+
+bool NamesAnotherHost(std::string_view shown_host, const BrowserReading& link) {
+  return link.ok() && WithoutWww(shown_host) != WithoutWww(link.host.ascii);
+}
+
+bool NamesAnotherSite(std::string_view shown_host, const BrowserReading& link) {
+  return link.ok() && !SameSite(shown_host, link.host.ascii);
 }
 
 }  // namespace morvik

@@ -21,4 +21,11 @@ std::optional<Text> ShownHost(std::string_view shown);
 // for the link. A leading "www." on either side is no difference.
 bool ShownTextNamesAnotherHost(std::string_view shown, const BrowserReading& link);
 
+// For a host the shown text names (ShownHost): true when a browser would
+// go to another host for the link, and when to another site (see
+// RegistrableDomain: "express.com" shown for "rt1-t.notification.express.com"
+// is the same site, never another).
+bool NamesAnotherHost(std::string_view shown_host, const BrowserReading& link);
+bool NamesAnotherSite(std::string_view shown_host, const BrowserReading& link);
+
 }  // namespace morvik

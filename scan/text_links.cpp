@@ -14,6 +14,20 @@ bool EndsToken(char c) {
          c == '>' || c == '"' || c == '`';
 }
 
+// The schemes a URL in running text is written with; one glued to the
+// word before it ("below.https://") starts where its name does.
+constexpr std::string_view kTextSchemes[] = {"https", "http", "hxxps", "hxxp", "ftp"};
+
+std::size_t SchemeStartInWord(std::string_view word) {
+  for (const std::string_view scheme : kTextSchemes) {
+    if (word.size() > scheme.size() &&
+        EqualsIgnoringAsciiCase(word.substr(word.size() - scheme.size()), scheme)) {
+      return word.size() - scheme.size();
+    }
+  }
+  return 0;
+}
+
 // Where in the token a URL starts, or npos: at the scheme before a "://"
 // (or "[://]"), else at "www." or a defanged host at the token's start.
 std::size_t UrlStart(std::string_view token) {
@@ -25,7 +39,7 @@ std::size_t UrlStart(std::string_view token) {
     while (start > 0 && IsSchemeCharacter(token[start - 1])) --start;
     // The scheme starts with a letter; a "(" or "." before it is punctuation.
     while (start < marker && !IsAsciiLetter(token[start])) ++start;
-    if (start < marker) return start;
+    if (start < marker) return start + SchemeStartInWord(token.substr(start, marker - start));
   }
   std::size_t start = 0;
   while (start < token.size() && (token[start] == '(' || token[start] == '[' ||
@@ -39,6 +53,18 @@ std::size_t UrlStart(std::string_view token) {
     return start;
   if (HasDefangMarker(rest) && Refang(rest).find('.') != Text::npos) return start;
   return std::string_view::npos;
+}
+
+// Where a URL that starts the text ends within its token: before Markdown's
+// "](" or ")[" between a link's text and its target, and before an escaped
+// line break or tab written out as "\n", "\r", "\t" (JSON, calendar
+// descriptions).
+std::size_t UrlEnd(std::string_view url) {
+  std::size_t end = url.size();
+  for (const std::string_view boundary : {"](", ")[", "\\n", "\\r", "\\t"}) {
+    end = std::min(end, url.find(boundary, 1));
+  }
+  return end;
 }
 
 // Without the punctuation that ends a sentence, and without closing
@@ -66,33 +92,39 @@ std::string_view TrimEnd(std::string_view url) {
 
 }  // namespace
 
-void FindTextLinks(std::string_view text, std::string_view part, std::vector<FoundLink>& links) {
-  std::int64_t line = 1;
+void FindTextLinks(std::string_view text, std::string_view part, std::vector<FoundLink>& links,
+                   const TextPlace& place) {
+  std::int64_t line = place.line;
   std::size_t counted_to = 0;  // line breaks before this offset are in `line`
   std::size_t at = 0;
   while (at < text.size()) {
     while (at < text.size() && EndsToken(text[at])) ++at;
     const std::size_t token_start = at;
     while (at < text.size() && !EndsToken(text[at])) ++at;
-    const std::string_view token = text.substr(token_start, at - token_start);
-    const std::size_t start = token.empty() ? std::string_view::npos : UrlStart(token);
-    if (start == std::string_view::npos) continue;
-    const std::string_view written = TrimEnd(token.substr(start));
-    Text url = Refang(written);
-    if (url.size() < 4 || url.find('.') == Text::npos) continue;
-    const std::size_t offset = token_start + start;
-    line += std::count(text.begin() + static_cast<std::ptrdiff_t>(counted_to),
-                       text.begin() + static_cast<std::ptrdiff_t>(offset),
-                       '\n');
-    counted_to = offset;
-    FoundLink link;
-    link.part = Text(part);
-    link.element = "text";
-    link.line = line;
-    link.offset = static_cast<std::int64_t>(offset);
-    link.shown = Text(written);
-    link.url = std::move(url);
-    links.push_back(std::move(link));
+    // A token may hold several URLs, one after another (Markdown).
+    for (std::size_t from = token_start; from < at;) {
+      const std::string_view rest = text.substr(from, at - from);
+      const std::size_t start = UrlStart(rest);
+      if (start == std::string_view::npos) break;
+      const std::size_t end = start + UrlEnd(rest.substr(start));
+      const std::size_t offset = from + start;
+      from += std::max(end, start + 1);
+      const std::string_view written = TrimEnd(rest.substr(start, end - start));
+      Text url = Refang(written);
+      if (url.size() < 4 || url.find('.') == Text::npos) continue;
+      line += std::count(text.begin() + static_cast<std::ptrdiff_t>(counted_to),
+                         text.begin() + static_cast<std::ptrdiff_t>(offset),
+                         '\n');
+      counted_to = offset;
+      FoundLink link;
+      link.part = Text(part);
+      link.element = "text";
+      link.line = line;
+      link.offset = place.offset + static_cast<std::int64_t>(offset);
+      link.shown = Text(written);
+      link.url = std::move(url);
+      links.push_back(std::move(link));
+    }
   }
 }
 

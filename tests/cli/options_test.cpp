@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "compare/disguise_names.h"
 #include "compare/reasons.h"
 
 namespace morvik {
@@ -78,12 +79,16 @@ TEST(OptionsTest, SortsArgumentsIntoTheirPlaces) {
 }
 
 // Each reason has its line in the help, and the help fits 80 columns.
-TEST(UsageTextTest, ListsEveryReasonWithItsLine) {
+TEST(UsageTextTest, ListsEveryReasonAndDisguiseWithItsLine) {
   const std::string usage = UsageText();
   for (const ReasonEntry& entry : AllReasons()) {
     EXPECT_NE(usage.find("  " + std::string(entry.phrase) + " "), std::string::npos)
         << entry.phrase;
     EXPECT_NE(usage.find(std::string(entry.help) + "\n"), std::string::npos) << entry.phrase;
+  }
+  for (const DisguiseEntry& entry : AllDisguises()) {
+    EXPECT_NE(usage.find("  " + std::string(entry.name) + " "), std::string::npos) << entry.name;
+    EXPECT_NE(usage.find(std::string(entry.help) + "\n"), std::string::npos) << entry.name;
   }
   std::size_t start = 0;
   for (std::size_t end = usage.find('\n'); end != std::string::npos;

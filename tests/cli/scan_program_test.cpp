@@ -59,6 +59,10 @@ struct BadInputCase {
   const char* name;
   std::function<std::string()> bytes;
   const char* complaint;  // on standard error, after the file's name (and the MIME part's)
+  // 1 when part of the input could not be read; 0 when all of it was read,
+  // if not as labelled (a note).
+  int status = 1;
+  const char* found = "";  // a URL in the damaged input that is read all the same
 };
 
 const BadInputCase kBadInputs[] = {
@@ -73,22 +77,37 @@ const BadInputCase kBadInputs[] = {
        return Message("Content-Type: text/plain; charset=x-no-such",
                       "caf\xC3\xA9 https://label.example/");
      },
-     "charset 'x-no-such' unknown; read as UTF-8"},
+     "charset 'x-no-such' unknown; read as UTF-8",
+     0,
+     "https://label.example/"},
     {"wrong_charset",
      [] {
        return Message("Content-Type: text/plain; charset=utf-8", "caf\xE9 https://l.example/");
      },
-     "text is not valid utf-8; read as ISO-8859-1"},
+     "text is not valid utf-8; read as ISO-8859-1",
+     0,
+     "https://l.example/"},
     {"control_bytes_in_label",  // shown harmless: the label cannot steer the terminal
      [] {
        return Message("Content-Type: text/plain; charset=\"\x1b]0;x\x07\"", "https://l.example/");
      },
-     "charset '<U+001B>]0;x<U+0007>' unknown"},
+     "charset '<U+001B>]0;x<U+0007>' unknown",
+     0},
     {"direction_control_in_label",  // nor reorder the line
      [] {
        return Message("Content-Type: text/plain; charset=\"x\u202Eyz\"", "https://l.example/");
      },
-     "charset 'x<U+202E>yz' unknown"},
+     "charset 'x<U+202E>yz' unknown",
+     0},
+    {"unclosed_boundary_quote",
+     [] {
+       return Message(
+           "Content-Type: multipart/alternative; boundary=\"x",
+           "--x\r\nContent-Type: text/plain\r\n\r\nhttps://inside.example/\r\n--x--\r\n");
+     },
+     "boundary quote not closed; read as x",
+     0,
+     "https://inside.example/"},
     {"too_deep", [] { return Nested(40); }, "parts nested deeper than 32 levels"},
     {"binary",
      [] {
@@ -104,13 +123,14 @@ void PrintTo(const BadInputCase& c, std::ostream* out) { *out << c.name; }
 
 class ScanBadInputTest : public ::testing::TestWithParam<BadInputCase> {};
 
-TEST_P(ScanBadInputTest, NamesTheInputAndScansTheOthers) {
+TEST_P(ScanBadInputTest, NamesTheDamageAndScansTheRest) {
   const std::string bad = Scratch(std::string(GetParam().name) + ".eml");
   std::ofstream(bad, std::ios::binary) << GetParam().bytes();
   const Outcome outcome = RunCli("scan --tsv " + Quote(bad) + " " + Corpus("html_entities.html"));
-  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.status, GetParam().status);
   EXPECT_EQ(outcome.err.find("morvik-cli: " + bad + ": "), 0U) << outcome.err;
   EXPECT_NE(outcome.err.find(GetParam().complaint), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.out.find(GetParam().found), std::string::npos) << outcome.out;
   EXPECT_NE(outcome.out.find("http://evil.example/?a=1&b=2"), std::string::npos) << outcome.out;
 }
 
@@ -180,11 +200,12 @@ TEST(ScanProgramTest, SumsUpEachMessageOnATerminalOnly) {
   const Outcome terminal =
       cli_test::RunShell("script -qec " + Quote("\"$CLI\" scan " + Quote(file)) + " /dev/null");
   EXPECT_EQ(terminal.status, 0) << terminal.err;
-  EXPECT_NE(terminal.out.find(file + ": 5 links, 3 disagreements, 1 look-alike\r\n"),
+  EXPECT_NE(terminal.out.find(file + ": 5 links, 3 disguised, 3 disagreements, 1 look-alike\r\n"),
             std::string::npos)
       << terminal.out;
   const Outcome file_output = RunCli("scan --table " + Quote(file));
-  EXPECT_EQ(file_output.out.find("look-alike"), std::string::npos);
+  EXPECT_NE(file_output.out.find("DISGUISES"), std::string::npos) << file_output.out;
+  EXPECT_EQ(file_output.out.find(": 5 links"), std::string::npos) << file_output.out;
 }
 
 // The page of a phishing message with a right-to-left override and a
@@ -213,7 +234,16 @@ const HiddenOutputCase kHiddenOutputCases[] = {
       "ample"},
      {"<U+"}},
     {"--tsv --escape-controls", false, {"/<U+202E>fdp.exe\t", "ex<U+200B>ample"}, {"\u202E"}},
-    {"--json", false, {R"(/\u202efdp.exe")", R"(ex\u200bample)"}, {"\u202E", "\u200B", "<U+"}},
+    {"--json",
+     false,
+     {R"(/\u202efdp.exe")",
+      R"(ex\u200bample)",
+      // Both links name their disguise, with how it shows.
+      R"({"name":"direction control","detail":"U+202E RIGHT-TO-LEFT OVERRIDE in the path; )"
+      R"(shows as \"/exe.pdf\""})",
+      R"({"name":"invisible character","detail":"U+200B ZERO WIDTH SPACE in the host; reads )"
+      R"(\"example.com\" without it"})"},
+     {"\u202E", "\u200B", "<U+"}},
 };
 
 class ScanHiddenOutputTest : public ::testing::TestWithParam<HiddenOutputCase> {};

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "browser/reading.h"
+#include "compare/disguise_detectors.h"
+#include "compare/disguise_names.h"
+
 namespace morvik {
 namespace {
 
@@ -151,19 +155,25 @@ const HiddenCase kHiddenCases[] = {
       "\"a\uFFFD\uFFFD\uFFFDb\" without it"}},
 };
 
+// "name: detail" for each disguise, as the URL's detectors and scan's
+// shown text add them.
+std::vector<std::string> Named(const std::string& url, const std::optional<std::string>& shown,
+                               LinkDisguises found = {}) {
+  const BrowserReading browser = ReadAsBrowser(url);
+  FindHiddenCharacters({.url = url, .browser = browser}, found);
+  if (shown) FindHiddenCharactersInShownText(*shown, url, found.found);
+  std::vector<std::string> named;
+  for (const Disguise& disguise : found.found) {
+    named.push_back(std::string(disguise.name) + ": " + disguise.detail);
+  }
+  return named;
+}
+
 class HiddenCharactersTest : public ::testing::TestWithParam<HiddenCase> {};
 
 TEST_P(HiddenCharactersTest, NamesEachDisguiseWhereItStands) {
   const HiddenCase& test = GetParam();
-  HiddenCharacterInput input{test.url, std::nullopt};
-  if (test.shown) input.shown = *test.shown;
-  Disguises found;
-  FindHiddenCharacters(input, found);
-  std::vector<std::string> named;
-  for (const Disguise& disguise : found) {
-    named.push_back(std::string(disguise.name) + ": " + disguise.detail);
-  }
-  EXPECT_EQ(named, test.expected) << test.name;
+  EXPECT_EQ(Named(test.url, test.shown), test.expected) << test.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HiddenCharactersTest, ::testing::ValuesIn(kHiddenCases));
@@ -172,23 +182,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, HiddenCharactersTest, ::testing::ValuesIn(kHidde
 // are counted.
 TEST(HiddenCharactersTest, KeepsDetailsShort) {
   const std::string shown = std::string(500, 'a') + kZwsp + "\u2060\u2061\u2062\u2063";
-  Disguises found;
-  FindHiddenCharacters({"https://a.example/", shown}, found);
-  ASSERT_EQ(found.size(), 1u);
-  EXPECT_NE(found[0].detail.find("U+2061 FUNCTION APPLICATION and 2 more in the shown text"),
+  const std::vector<std::string> named = Named("https://a.example/", shown);
+  ASSERT_EQ(named.size(), 1u);
+  EXPECT_NE(named[0].find("U+2061 FUNCTION APPLICATION and 2 more in the shown text"),
             std::string::npos)
-      << found[0].detail;
-  EXPECT_NE(found[0].detail.find("aaa\u2026\" without them"), std::string::npos);
-  EXPECT_LT(found[0].detail.size(), 300u);
+      << named[0];
+  EXPECT_NE(named[0].find("aaa\u2026\" without them"), std::string::npos);
+  EXPECT_LT(named[0].size() - kInvisibleCharacterDisguise.size(), 300u);
 }
 
-// What a disguise finder adds goes after what the list already holds.
-TEST(HiddenCharactersTest, AppendsToTheList) {
-  Disguises found = {{"decoy user part", "bank.example"}};
-  FindHiddenCharacters({"https://ex" + kZwsp + "ample.com/", std::nullopt}, found);
-  ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(found[0].name, "decoy user part");
-  EXPECT_EQ(found[1].name, kInvisibleCharacter);
+// The two take their places among the other disguises of the link.
+TEST(HiddenCharactersTest, TakeTheirPlaceAmongTheOthers) {
+  LinkDisguises found;
+  found.found = {{kUserPartDisguise, "bank.example"}, {kScriptLinkDisguise, "javascript: x"}};
+  const std::vector<std::string> named =
+      Named("https://bank.example@ex" + kZwsp + "ample.com/" + kRlo + "x", std::nullopt, found);
+  ASSERT_EQ(named.size(), 4u);
+  EXPECT_EQ(named[0], "user part: bank.example");
+  EXPECT_EQ(named[1].substr(0, named[1].find(':')), kDirectionControlDisguise);
+  EXPECT_EQ(named[2].substr(0, named[2].find(':')), kInvisibleCharacterDisguise);
+  EXPECT_EQ(named[3], "script link: javascript: x");
 }
 
 }  // namespace

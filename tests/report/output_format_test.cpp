@@ -389,8 +389,46 @@ TEST(OutputFormatTest, EveryFormatWritesTheSameFieldNames) {
                                              "browser_error",
                                              "same",
                                              "reasons",
-                                             "trace"};
+                                             "trace",
+                                             "disguises",
+                                             "leads_to"};
   EXPECT_EQ(names, expected);
+}
+
+}  // namespace
+}  // namespace morvik
+
+namespace morvik {
+namespace {
+
+// Disguises in every format: a list of objects in JSON, "name (detail)"
+// joined by "; " elsewhere, evidence escaped like any text from the input.
+TEST(OutputFormatTest, WritesDisguisesInEachFormsShape) {
+  const Disguises disguises = {{"user part", "a\tb"}, {"numeric host", "127.0.0.1"}};
+  const Disguises none;
+  Record record;
+  record.AddText("where", "");
+  record.AddText("element", "a");
+  record.AddNumber("line", 3);
+  record.AddDisguises("disguises", disguises);
+  record.AddDisguises("clean", none);
+  std::string tsv;
+  MakeTsvFormat()->Write(record, tsv);
+  EXPECT_EQ(tsv, "\ta\t3\tuser part (a\\tb); numeric host (127.0.0.1)\t\n");
+  std::string json;
+  MakeJsonLinesFormat()->Write(record, json);
+  EXPECT_EQ(json,
+            "{\"where\":\"\",\"element\":\"a\",\"line\":3,\"disguises\":[{\"name\":\"user "
+            "part\",\"detail\":\"a\\tb\"},{\"name\":\"numeric host\",\"detail\":\"127.0.0.1\"}],"
+            "\"clean\":[]}\n");
+  // A joined column skips an empty text and keeps the others in order.
+  const auto table = MakeTableFormat(
+      {{.fields = {"where", "element", "line"}, .header = "AT", .width = 6, .joined_by = " "},
+       {.fields = {"disguises"}, .header = "DISGUISES"}},
+      60);
+  std::string out;
+  table->Write(record, out);
+  EXPECT_EQ(out, "a 3     user part (a\\tb); numeric host (127.0.0.1)\n");
 }
 
 }  // namespace

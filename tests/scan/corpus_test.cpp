@@ -67,6 +67,18 @@ const CorpusCase kCorpus[] = {
       "|img||https://mybank.example/logo.png|1",
       "|iframe||https://ads.example/frame|1",
       "|area|Map|https://map.example/|1"}},
+    // Folded calendar lines joined, "\\n" ending a URL; the page's visible
+    // text read (not its title or script, not again where a link goes
+    // there), "//host" read with https:, a script target kept, an image's
+    // data: left out.
+    {"calendar_invite.eml",
+     InputKind::Mail,
+     {"1|text|https://api.scheduler.teams.microsoft.example/join?id=42|"
+      "https://api.scheduler.teams.microsoft.example/join?id=42|1",
+      "1|text|https://meet.example/r/42|https://meet.example/r/42|2",
+      "2|img||https://cdn.example/logo.png|1",
+      "2|a|Open the agenda|javascript:window.location='https://evil.example/'|1",
+      "2|text|www.notes.example/agenda|www.notes.example/agenda|1"}},
     // A right-to-left override in a link and its text; a zero-width space
     // in a host.
     {"hidden_characters.html",

@@ -15,6 +15,7 @@
 #include "scan/input_kind.h"
 #include "scan/shown_host.h"
 #include "scan/text_links.h"
+#include "scan/unfold.h"
 
 namespace morvik {
 namespace {
@@ -41,6 +42,19 @@ const TextLinkCase kTextLinkCases[] = {
     {"ip 203.0.113[.]7 and 1.2.3.4", {"1:3 203.0.113[.]7 -> 203.0.113.7"}},
     {"login:https://a.example", {"1:6 https://a.example -> https://a.example"}},
     {"just [.] alone", {}},
+    // A scheme glued to the word before starts a URL; Markdown and escaped
+    // line breaks end one.
+    {"see below.https://a.example/x", {"1:10 https://a.example/x -> https://a.example/x"}},
+    {"xhttps://a.example", {"1:1 https://a.example -> https://a.example"}},
+    {"svn+ssh://host.example/r", {"1:0 svn+ssh://host.example/r -> svn+ssh://host.example/r"}},
+    {"[https://a.example](https://a.example)[x](https://b.example)",
+     {"1:1 https://a.example -> https://a.example",
+      "1:20 https://a.example -> https://a.example",
+      "1:42 https://b.example -> https://b.example"}},
+    {"DESCRIPTION:Join https://a.example/j?x=1\\nor call",
+     {"1:17 https://a.example/j?x=1 -> https://a.example/j?x=1"}},
+    {"https://a.example/r/https://b.example/",
+     {"1:0 https://a.example/r/https://b.example/ -> https://a.example/r/https://b.example/"}},
 };
 
 class TextLinkTest : public ::testing::TestWithParam<TextLinkCase> {};
@@ -59,6 +73,36 @@ TEST_P(TextLinkTest, FindsEachUrlWithItsPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextLinkTest, ::testing::ValuesIn(kTextLinkCases));
+
+struct UnfoldCase {
+  const char* folded;
+  const char* unfolded;
+};
+
+const UnfoldCase kUnfoldCases[] = {
+    {"URL:https://a.exam\r\n ple/x", "URL:https://a.example/x"},
+    {"URL:https://a.exam\n\tple/x", "URL:https://a.example/x"},
+    {"A:1\r\n  two spaces", "A:1 two spaces"},  // only the first space belongs to the fold
+    {"A:1\r\nB:2\r\n", "A:1\r\nB:2\r\n"},
+    {"ends folded\r\n", "ends folded\r\n"},
+    {"\r\n x", "x"},
+    {"", ""},
+};
+
+class UnfoldTest : public ::testing::TestWithParam<UnfoldCase> {};
+
+TEST_P(UnfoldTest, JoinsEachFoldedLineWithTheOneBefore) {
+  EXPECT_EQ(UnfoldContentLines(GetParam().folded), GetParam().unfolded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnfoldTest, ::testing::ValuesIn(kUnfoldCases));
+
+TEST(UnfoldTest, OnlyCalendarsAndCardsFold) {
+  EXPECT_TRUE(FoldsContentLines("text", "calendar"));
+  EXPECT_TRUE(FoldsContentLines("TEXT", "VCard"));
+  EXPECT_FALSE(FoldsContentLines("text", "plain"));
+  EXPECT_FALSE(FoldsContentLines("application", "calendar"));
+}
 
 struct ResolveCase {
   const char* base;
@@ -175,6 +219,36 @@ TEST_P(ShownHostTest, NamesAHostOnlyForUrlsAndHostNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ShownHostTest, ::testing::ValuesIn(kShownCases));
+
+struct ShownSiteCase {
+  const char* shown_host;
+  const char* link;
+  bool another_host;
+  bool another_site;
+};
+
+const ShownSiteCase kShownSiteCases[] = {
+    {"express.com", "https://rt1-t.notification.express.com/x", true, false},
+    {"www.example.co.uk", "https://shop.example.co.uk/", true, false},
+    {"www.mybank.example", "https://mybank.example/", false, false},
+    {"mybank.example", "http://mybank-example.verify-id.example/", true, true},
+    {"paypal.com", "https://xn--pypal-4ve.com/", true, true},
+    {"example.co.uk", "https://other.co.uk/", true, true},
+    {"203.0.113.7", "http://203.0.113.8/", true, true},
+    {"mybank.example", "mailto:help@mybank.example", false, false},
+};
+
+class ShownSiteTest : public ::testing::TestWithParam<ShownSiteCase> {};
+
+// Another host is any other name; another site is another registrable
+// domain, so that a site's own mail host is never taken for a decoy.
+TEST_P(ShownSiteTest, TellsAnotherHostFromAnotherSite) {
+  const BrowserReading link = ReadAsBrowser(GetParam().link);
+  EXPECT_EQ(NamesAnotherHost(GetParam().shown_host, link), GetParam().another_host);
+  EXPECT_EQ(NamesAnotherSite(GetParam().shown_host, link), GetParam().another_site);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShownSiteTest, ::testing::ValuesIn(kShownSiteCases));
 
 TEST(ShownTextTest, TellsWhenTheShownHostIsNotTheOneABrowserGoesTo) {
   struct Case {
