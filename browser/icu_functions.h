@@ -4,7 +4,7 @@
 // run time in the system's icu.dll (Windows 10 1903 and later), which
 // exports them under their plain names. Where there is no icu.dll the table
 // is absent and the callers fall back (IDNA) or say they could not check
-// (look-alike names).
+// (look-alike names, hidden characters).
 
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +20,10 @@ extern "C" {
 using UChar32 = std::int32_t;
 using UErrorCode = int;
 using UBool = std::int8_t;
+using UChar = char16_t;
+using UBiDiLevel = std::uint8_t;
 struct UIDNA;
+struct UBiDi;
 struct USpoofChecker;
 struct USet;
 struct UIDNAInfo {
@@ -96,6 +99,20 @@ enum : std::uint32_t {
   UIDNA_ERROR_CONTEXTO_PUNCTUATION = 0x2000,
   UIDNA_ERROR_CONTEXTO_DIGITS = 0x4000,
 };
+enum UProperty : std::int32_t {
+  UCHAR_BIDI_CONTROL = 2,
+  UCHAR_DEFAULT_IGNORABLE_CODE_POINT = 5,
+  UCHAR_VARIATION_SELECTOR = 36,
+  UCHAR_EMOJI = 57,
+  UCHAR_EMOJI_MODIFIER = 59,
+  UCHAR_EXTENDED_PICTOGRAPHIC = 64,
+};
+enum UCharCategory : std::int32_t { U_CONTROL_CHAR = 15, U_FORMAT_CHAR = 16 };
+enum UCharNameChoice : std::int32_t { U_UNICODE_CHAR_NAME = 0 };
+constexpr UBiDiLevel UBIDI_LTR = 0;
+constexpr UBiDiLevel UBIDI_DEFAULT_LTR = 0xfe;
+constexpr std::uint16_t UBIDI_DO_MIRRORING = 2;
+constexpr std::uint16_t UBIDI_REMOVE_BIDI_CONTROLS = 8;
 constexpr UErrorCode U_ZERO_ERROR = 0;
 constexpr UErrorCode U_BUFFER_OVERFLOW_ERROR = 15;
 inline bool U_FAILURE(UErrorCode code) { return code > U_ZERO_ERROR; }
@@ -130,14 +147,30 @@ void uset_removeRange(USet* set, UChar32 start, UChar32 end);
 void uset_freeze(USet* set);
 UScriptCode uscript_getScript(UChar32 code_point, UErrorCode* status);
 UBool uscript_hasScript(UChar32 code_point, UScriptCode script);
-std::int8_t u_charType(UChar32 code_point);
+UBool u_hasBinaryProperty(UChar32 c, UProperty which);
+std::int8_t u_charType(UChar32 c);
+std::uint8_t u_getCombiningClass(UChar32 c);
+std::int32_t u_charName(UChar32 code, UCharNameChoice name_choice, char* buffer,
+                        std::int32_t buffer_length, UErrorCode* status);
+UChar* u_strFromUTF8(UChar* dest, std::int32_t capacity, std::int32_t* length, const char* src,
+                     std::int32_t src_length, UErrorCode* status);
+char* u_strToUTF8(char* dest, std::int32_t capacity, std::int32_t* length, const UChar* src,
+                  std::int32_t src_length, UErrorCode* status);
+UBiDi* ubidi_open();
+void ubidi_close(UBiDi* bidi);
+void ubidi_setPara(UBiDi* bidi, const UChar* text, std::int32_t length, UBiDiLevel level,
+                   UBiDiLevel* embedding_levels, UErrorCode* status);
+std::int32_t ubidi_writeReordered(UBiDi* bidi, UChar* dest, std::int32_t capacity,
+                                  std::uint16_t options, UErrorCode* status);
 }
 #else
+#include <unicode/ubidi.h>
 #include <unicode/uchar.h>
 #include <unicode/uidna.h>
 #include <unicode/uscript.h>
 #include <unicode/uset.h>
 #include <unicode/uspoof.h>
+#include <unicode/ustring.h>
 #endif
 
 namespace morvik {
@@ -164,7 +197,16 @@ namespace morvik {
   X(uset_freeze)                \
   X(uscript_getScript)          \
   X(uscript_hasScript)          \
-  X(u_charType)
+  X(u_hasBinaryProperty)        \
+  X(u_charType)                 \
+  X(u_getCombiningClass)        \
+  X(u_charName)                 \
+  X(u_strFromUTF8)              \
+  X(u_strToUTF8)                \
+  X(ubidi_open)                 \
+  X(ubidi_close)                \
+  X(ubidi_setPara)              \
+  X(ubidi_writeReordered)
 
 struct IcuFunctions {
 // A declaration: `name` cannot be put in parentheses.

@@ -1,6 +1,7 @@
 #include "browser/reading.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "support/text.h"
 
@@ -91,25 +92,6 @@ void NoteHostEscapes(BrowserReading& reading, std::string_view host, std::string
   }
 }
 
-// file://host/share: a host only after two slashes, none for a drive letter
-// (file://C:/x) or for "localhost".
-void ReadFileHost(BrowserReading& reading, std::string_view rest, const ProtectedSites& sites) {
-  if (rest.size() < 2 || !IsSlash(rest[0]) || !IsSlash(rest[1])) return;
-  reading.slashes = Text(rest.substr(0, 2));
-  rest.remove_prefix(2);
-  const std::size_t end = AuthorityEnd(rest);
-  const std::string_view host = rest.substr(0, end);
-  reading.authority_end = end == rest.size() ? '\0' : rest[end];
-  reading.at_sign_after_authority = rest.find('@', host.size()) != kNone;
-  const bool drive_letter =
-      host.size() == 2 && IsAsciiLetter(host[0]) && (host[1] == ':' || host[1] == '|');
-  if (host.empty() || drive_letter) return;
-  Text decoded = PercentDecodeOnce(host);
-  NoteHostEscapes(reading, host, decoded);
-  reading.host = ParseBrowserHost(host, std::move(decoded), sites);
-  if (reading.host.ascii == "localhost") reading.host = BrowserHost{};
-}
-
 // Splits "host:port" at the first colon outside "[...]".
 std::size_t PortColon(std::string_view host_and_port) {
   if (host_and_port.find('[') == kNone) return host_and_port.find(':');
@@ -121,6 +103,101 @@ std::size_t PortColon(std::string_view host_and_port) {
     if (c == ':' && !in_brackets) return i;
   }
   return kNone;
+}
+
+// Everything up to the first "/", "\", "?" or "#" is the authority; its
+// last "@" ends the user part. Returns what follows the authority.
+std::string_view SplitAuthority(UrlPieces& pieces, std::string_view rest) {
+  pieces.slashes = TakeSlashes(rest);
+  pieces.authority = rest.substr(0, AuthorityEnd(rest));
+  std::size_t last_at = kNone;
+  for (std::size_t at = pieces.authority.find('@'); at != kNone;
+       at = pieces.authority.find('@', at + 1)) {
+    ++pieces.at_signs;
+    last_at = at;
+  }
+  std::string_view host_and_port = pieces.authority;
+  if (last_at != kNone) {
+    pieces.user = host_and_port.substr(0, last_at);
+    host_and_port.remove_prefix(last_at + 1);
+  }
+  const std::size_t colon = PortColon(host_and_port);
+  pieces.host = host_and_port.substr(0, colon);
+  if (colon != kNone) pieces.port = host_and_port.substr(colon + 1);
+  return rest.substr(pieces.authority.size());
+}
+
+// file://host/share: a host only after two slashes.
+std::string_view SplitFileAuthority(UrlPieces& pieces, std::string_view rest) {
+  if (rest.size() < 2 || !IsSlash(rest[0]) || !IsSlash(rest[1])) return rest;
+  pieces.slashes = rest.substr(0, 2);
+  rest.remove_prefix(2);
+  pieces.authority = pieces.host = rest.substr(0, AuthorityEnd(rest));
+  return rest.substr(pieces.authority.size());
+}
+
+void SplitPathQueryFragment(UrlPieces& pieces, std::string_view rest) {
+  if (const std::size_t hash = rest.find('#'); hash != kNone) {
+    pieces.fragment = rest.substr(hash + 1);
+    rest = rest.substr(0, hash);
+  }
+  if (const std::size_t question = rest.find('?'); question != kNone) {
+    pieces.query = rest.substr(question + 1);
+    rest = rest.substr(0, question);
+  }
+  pieces.path = rest;
+}
+
+// The pieces up to the path; `rest` is what follows the authority. A
+// browser's reading needs no more.
+UrlPieces SplitUpToPath(std::string_view url, Text& storage, std::string_view& rest) {
+  UrlPieces pieces;
+  std::string_view input = TrimControlsAndSpaces(url);
+  if (input.find('\t') != kNone || input.find('\n') != kNone || input.find('\r') != kNone) {
+    storage = RemoveTabsAndNewlines(input, pieces.first_removal);
+    input = storage;
+  }
+  pieces.text = input;
+
+  const std::optional<std::string_view> scheme = LeadingScheme(input);
+  const std::string_view after_colon = scheme ? input.substr(scheme->size() + 1) : input;
+  pieces.scheme = scheme ? AsciiLowerCase(*scheme) : "";
+  rest = after_colon;
+  if (pieces.scheme == "file") {
+    rest = SplitFileAuthority(pieces, after_colon);
+  } else if (scheme && DefaultPort(pieces.scheme) > 0) {
+    rest = SplitAuthority(pieces, after_colon);
+  } else if (scheme && !StartsWithPort(after_colon)) {
+    pieces.web = false;
+  } else {
+    pieces.scheme = "http";
+    pieces.scheme_assumed = true;
+    rest = SplitAuthority(pieces, input);
+  }
+  return pieces;
+}
+
+// The offset in `text` where `piece`, a view into it, ends.
+std::size_t EndIn(std::string_view text, std::string_view piece) {
+  return static_cast<std::size_t>(piece.data() - text.data()) + piece.size();
+}
+
+// file://host/share: no host for a drive letter (file://C:/x) or for
+// "localhost".
+void ReadFileHost(BrowserReading& reading, const UrlPieces& pieces, const ProtectedSites& sites) {
+  if (pieces.slashes.empty()) return;
+  reading.slashes = Text(pieces.slashes);
+  const std::size_t end = EndIn(pieces.text, pieces.authority);
+  reading.authority_end = end == pieces.text.size() ? '\0' : pieces.text[end];
+  reading.at_sign_after_authority = pieces.text.find('@', end) != kNone;
+  const std::string_view host = pieces.host;
+  const bool drive_letter =
+      host.size() == 2 && IsAsciiLetter(host[0]) && (host[1] == ':' || host[1] == '|');
+  if (host.empty() || drive_letter) return;
+  Text decoded = PercentDecodeOnce(host);
+  NoteHostEscapes(reading, host, decoded);
+  reading.host = ParseBrowserHost(host, std::move(decoded), sites);
+  if (reading.host.ascii == "localhost") reading.host = BrowserHost{};
 }
 
 void ReadPort(BrowserReading& reading, std::string_view port_text) {
@@ -139,40 +216,29 @@ void ReadPort(BrowserReading& reading, std::string_view port_text) {
   if (!port_text.empty() && port != DefaultPort(reading.scheme)) reading.port = port;
 }
 
-// Everything up to the first "/", "\", "?" or "#" is the authority; its last
-// "@" ends the user information.
-void ReadAuthority(BrowserReading& reading, std::string_view rest, std::size_t rest_offset,
-                   std::size_t first_removal, const ProtectedSites& sites) {
-  reading.slashes = Text(TakeSlashes(rest));
-  const std::size_t end = AuthorityEnd(rest);
-  std::size_t last_at = kNone;
-  std::size_t at = rest.find('@');
-  for (; at < end; at = rest.find('@', at + 1)) {
-    ++reading.at_signs_in_authority;
-    last_at = at;
-  }
-  reading.at_sign_after_authority = at != kNone;
-  const std::string_view authority = rest.substr(0, end);
-  reading.authority_end = end == rest.size() ? '\0' : rest[end];
-  const std::size_t authority_end_offset = rest_offset + reading.slashes.size() + authority.size();
+void ReadAuthority(BrowserReading& reading, const UrlPieces& pieces, const ProtectedSites& sites) {
+  reading.slashes = Text(pieces.slashes);
+  reading.at_signs_in_authority = pieces.at_signs;
+  const std::size_t end = EndIn(pieces.text, pieces.authority);
+  reading.at_sign_after_authority = pieces.text.find('@', end) != kNone;
+  reading.authority_end = end == pieces.text.size() ? '\0' : pieces.text[end];
   reading.tab_or_newline_in_authority =
-      first_removal != kNone && first_removal <= authority_end_offset;
+      pieces.first_removal != kNone && pieces.first_removal <= end;
 
-  if (last_at != kNone)
-    reading.user_info = Text(authority.substr(0, std::min(last_at, kKeptEvidence)));
-  const std::string_view host_and_port =
-      last_at == kNone ? authority : authority.substr(last_at + 1);
-  const std::size_t colon = PortColon(host_and_port);
-  const std::string_view host = host_and_port.substr(0, colon);
-  if (host.empty()) {
-    Fail(reading, BrowserFailure::EmptyHost, last_at == kNone ? "no host" : "nothing after '@'");
+  if (pieces.at_signs > 0) {
+    reading.user_info = Text(pieces.user.substr(0, kKeptEvidence));
+  }
+  if (pieces.host.empty()) {
+    Fail(reading,
+         BrowserFailure::EmptyHost,
+         reading.at_signs_in_authority == 0 ? "no host" : "nothing after '@'");
     return;
   }
-  Text decoded = PercentDecodeOnce(host);
-  NoteHostEscapes(reading, host, decoded);
-  reading.host = ParseBrowserHost(host, std::move(decoded), sites);
-  if (!reading.ok() || colon == kNone) return;
-  ReadPort(reading, host_and_port.substr(colon + 1));
+  Text decoded = PercentDecodeOnce(pieces.host);
+  NoteHostEscapes(reading, pieces.host, decoded);
+  reading.host = ParseBrowserHost(pieces.host, std::move(decoded), sites);
+  if (!reading.ok() || !pieces.port) return;
+  ReadPort(reading, *pieces.port);
 }
 
 }  // namespace
@@ -187,35 +253,27 @@ std::optional<std::string_view> LeadingScheme(std::string_view text) {
   return std::nullopt;
 }
 
-BrowserReading ReadAsBrowser(std::string_view url, const ProtectedSites& sites) {
-  BrowserReading reading;
-  std::string_view input = TrimControlsAndSpaces(url);
-  std::size_t first_removal = kNone;
-  Text without_tabs;
-  if (input.find('\t') != kNone || input.find('\n') != kNone || input.find('\r') != kNone) {
-    without_tabs = RemoveTabsAndNewlines(input, first_removal);
-    input = without_tabs;
-  }
+UrlPieces SplitUrl(std::string_view url, Text& storage) {
+  std::string_view rest;
+  UrlPieces pieces = SplitUpToPath(url, storage, rest);
+  SplitPathQueryFragment(pieces, rest);
+  return pieces;
+}
 
-  std::string_view rest = input;
-  const std::optional<std::string_view> scheme = LeadingScheme(input);
-  const std::string_view after_colon = scheme ? input.substr(scheme->size() + 1) : input;
-  reading.scheme = scheme ? AsciiLowerCase(*scheme) : "";
-  if (reading.scheme == "file") {
-    ReadFileHost(reading, after_colon, sites);
-    return reading;
-  }
-  if (scheme && DefaultPort(reading.scheme) > 0) {
-    rest = after_colon;
-  } else if (scheme && !StartsWithPort(after_colon)) {
+BrowserReading ReadAsBrowser(std::string_view url, const ProtectedSites& sites) {
+  Text storage;
+  std::string_view rest;
+  UrlPieces pieces = SplitUpToPath(url, storage, rest);
+  BrowserReading reading;
+  reading.scheme = std::move(pieces.scheme);
+  reading.scheme_assumed = pieces.scheme_assumed;
+  if (!pieces.web) {
     Fail(reading, BrowserFailure::NotWebScheme, reading.scheme + ":");
-    return reading;
+  } else if (reading.scheme == "file") {
+    ReadFileHost(reading, pieces, sites);
   } else {
-    reading.scheme = "http";
-    reading.scheme_assumed = true;
+    ReadAuthority(reading, pieces, sites);
   }
-  ReadAuthority(
-      reading, rest, static_cast<std::size_t>(rest.data() - input.data()), first_removal, sites);
   return reading;
 }
 

@@ -8,6 +8,7 @@
 // "@" signs, removed tabs), so that a disagreement with the window's reading
 // can be explained.
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -38,6 +39,29 @@ struct BrowserReading {
 
 // Names that pass for one of `sites` are flagged (see BrowserHost).
 BrowserReading ReadAsBrowser(std::string_view url, const ProtectedSites& sites = PopularSites());
+
+// The pieces of a URL as written, where a browser finds them: views into
+// the URL after controls and spaces around it are trimmed and tabs and line
+// breaks inside it removed (into `storage` when there are any).
+struct UrlPieces {
+  std::string_view text;  // the whole URL as the browser reads it
+  // Where in `text` the first tab or line break stood, if any was removed.
+  std::size_t first_removal = std::string_view::npos;
+  Text scheme;                  // lower case; "http" when none was written
+  bool scheme_assumed = false;  // no scheme was written
+  bool web = true;              // false: a scheme with no host to go to (mailto:, javascript:)
+  std::string_view slashes;     // between "scheme:" and the authority
+  std::string_view authority;   // user part, host and port; a file URL's host
+  int at_signs = 0;             // in the authority
+  std::string_view user;        // before the last "@" of the authority, without it
+  std::string_view host;        // as written, not decoded
+  std::optional<std::string_view> port;      // after the host's ":", when there is one
+  std::string_view path;                     // from the end of the authority to "?" or "#"
+  std::optional<std::string_view> query;     // after "?", when there is one
+  std::optional<std::string_view> fragment;  // after "#", when there is one
+};
+
+UrlPieces SplitUrl(std::string_view url, Text& storage);
 
 // A scheme is a letter, then letters, digits, "+", "-" or ".".
 constexpr bool IsSchemeCharacter(char c) {

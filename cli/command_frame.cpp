@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "report/text_escape.h"
+
 namespace morvik {
 
 int TableWidth(const Terminal& terminal) {
@@ -15,9 +17,11 @@ std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Ter
   Format format = options.format;
   if (format == Format::Automatic) format = terminal.output ? Format::Table : Format::Tsv;
   std::unique_ptr<OutputFormat> chosen =
-      format == Format::Json  ? MakeJsonLinesFormat()
-      : format == Format::Tsv ? MakeTsvFormat()
-                              : MakeTableFormat(std::move(table_columns), TableWidth(terminal));
+      format == Format::Json ? MakeJsonLinesFormat()
+      : format == Format::Tsv
+          ? MakeTsvFormat(terminal.output || options.escape_controls ? EscapeFor::Terminal
+                                                                     : EscapeFor::Tsv)
+          : MakeTableFormat(std::move(table_columns), TableWidth(terminal));
   chosen->SetSpill([&sink](Text& out) {
     if (!sink.Flush(false)) out.clear();
   });
@@ -25,10 +29,8 @@ std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Ter
 }
 
 Text Printable(std::string_view text) {
-  Text printable(text);
-  for (char& c : printable) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-  }
+  Text printable;
+  AppendEscaped(printable, text, EscapeFor::Terminal);
   return printable;
 }
 

@@ -28,15 +28,17 @@ struct Terminal {
 int TableWidth(const Terminal& terminal);
 
 // The format the options ask for; without one, a table of `table_columns`
-// as wide as the terminal on a terminal, TSV elsewhere. A long line goes
-// out to `sink` while it is written; once the output is gone, the rest of
-// the line is dropped.
+// as wide as the terminal on a terminal, TSV elsewhere. TSV on a terminal
+// (or with --escape-controls) shows hidden characters as "<U+202E>". A long
+// line goes out to `sink` while it is written; once the output is gone, the
+// rest of the line is dropped.
 std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Terminal& terminal,
                                                std::vector<TableColumn> table_columns,
                                                OutputSink& sink);
 
-// Text from the input shown in a message on standard error, with control
-// bytes made "?" so that it cannot steer the terminal.
+// Text from the input (a file name, a charset a message names) in a line
+// for a person: its controls, direction controls and invisible characters
+// escaped, so that it can neither steer the terminal nor reorder the line.
 Text Printable(std::string_view text);
 
 class CommandFrame {

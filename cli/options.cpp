@@ -26,6 +26,7 @@ constexpr Switch kSwitches[] = {
     {.name = "--defang", .flag = &Options::defang},
     {.name = "--trace", .flag = &Options::trace},
     {.name = "--resolve", .flag = &Options::resolve},
+    {.name = "--escape-controls", .flag = &Options::escape_controls},
     {.name = "--all-columns", .flag = &Options::all_columns},
     {.name = "--brands", .file = &Options::brands_file},
     {.name = "--table", .format = Format::Table},
@@ -106,7 +107,9 @@ class Parser {
     }
     if (options_.command == Command::Convert) {
       for (const Switch& known : kSwitches) {
-        if (known.flag != nullptr && known.flag != &Options::defang && options_.*known.flag) {
+        const bool applies =
+            known.flag == &Options::defang || known.flag == &Options::escape_controls;
+        if (known.flag != nullptr && !applies && options_.*known.flag) {
           return Error("'" + Text(known.name) + "' does not apply to convert");
         }
       }
@@ -210,6 +213,10 @@ Text UsageText() {
       "      --tsv         tab-separated values with a header (the default otherwise)\n"
       "      --json        JSON Lines: one object per URL; bytes that are not UTF-8\n"
       "                    appear as \\udc80-\\udcff\n"
+      "      --escape-controls\n"
+      "                    in TSV to a file or pipe too, write controls, direction\n"
+      "                    controls and invisible characters as <U+202E>, as on a\n"
+      "                    terminal (the table always does, JSON as \\u202e)\n"
       "      --refang      undo defanging first: hxxp, [.], (.), [dot], [:], [://]\n"
       "      --defang      write URLs, hosts and addresses defanged (hxxp, [.], [://])\n"
       "      --trace       show each step of the window's reading that changed the text\n"

@@ -18,6 +18,7 @@ struct Options {
   bool defang = false;
   bool trace = false;
   bool resolve = false;
+  bool escape_controls = false;   // TSV escapes hidden characters as on a terminal
   bool all_columns = false;       // scan's table: every column, however narrow
   std::vector<Text> input_files;  // --input; "-" is standard input
   std::vector<Text> operands;     // URLs, addresses for `convert`, files for `scan`

@@ -10,6 +10,7 @@ void FindUserPart(const LinkFacts& link, LinkDisguises& found);
 void FindNumericOrAddressHost(const LinkFacts& link, LinkDisguises& found);
 void FindEscapedHost(const LinkFacts& link, LinkDisguises& found);
 void FindLookAlike(const LinkFacts& link, LinkDisguises& found);
+void FindHiddenCharacters(const LinkFacts& link, LinkDisguises& found);
 void FindSubdomainSpellingASite(const LinkFacts& link, LinkDisguises& found);
 void FindRedirect(const LinkFacts& link, LinkDisguises& found);
 void FindScriptLink(const LinkFacts& link, LinkDisguises& found);

@@ -9,6 +9,8 @@ constexpr DisguiseEntry kDisguises[] = {
     {kAddressHostDisguise, "a dotted IPv4 or IPv6 address, not a name"},
     {kEscapedHostDisguise, "percent-escapes in the host"},
     {kLookAlikeDisguise, "passes for another name (the rule, the name)"},
+    {kDirectionControlDisguise, "a bidirectional control reorders what is drawn"},
+    {kInvisibleCharacterDisguise, "draws nothing, in the host or the shown text"},
     {kSubdomainDisguise, "labels that make a site: paypal.com.x.example"},
     {kShownTextDisguise, "scan: the shown URL or host is another site"},
     {kRedirectDisguise, "a URL inside the URL; leads_to: its last host"},

@@ -17,6 +17,7 @@ constexpr Detector kDetectors[] = {
     FindNumericOrAddressHost,
     FindEscapedHost,
     FindLookAlike,
+    FindHiddenCharacters,
     FindSubdomainSpellingASite,
     FindRedirect,
     FindScriptLink,

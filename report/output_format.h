@@ -51,7 +51,9 @@ class OutputFormat {
 
 // Tab-separated, one header line of field names. Missing values are empty,
 // truth values "true"/"false", lists joined by ", ", trace steps by "; ".
-std::unique_ptr<OutputFormat> MakeTsvFormat();
+// Texts are escaped for `target`: as data (to a file or a pipe), or for a
+// person at a terminal.
+std::unique_ptr<OutputFormat> MakeTsvFormat(EscapeFor target = EscapeFor::Tsv);
 
 // One JSON object per line, fields under the record's names.
 std::unique_ptr<OutputFormat> MakeJsonLinesFormat();

@@ -6,6 +6,8 @@ namespace {
 
 class TsvFormat final : public OutputFormat {
  public:
+  explicit TsvFormat(EscapeFor target) : target_(target) {}
+
   void Begin(const Record& shape, Text& out) override {
     const char* separator = "";
     for (const Field& field : shape.fields()) {
@@ -27,9 +29,7 @@ class TsvFormat final : public OutputFormat {
   }
 
  private:
-  static void AppendTsv(Text& out, std::string_view text) {
-    AppendEscaped(out, text, EscapeFor::Tsv);
-  }
+  void AppendTsv(Text& out, std::string_view text) const { AppendEscaped(out, text, target_); }
 
   void AppendValue(const Field& field, Text& out) {
     switch (field.kind) {
@@ -38,7 +38,8 @@ class TsvFormat final : public OutputFormat {
         if (field.plain) {
           out += field.text();
         } else {
-          AppendTextField(out, field, AppendTsv);
+          AppendTextField(
+              out, field, [this](Text& to, std::string_view piece) { AppendTsv(to, piece); });
         }
         return;
       case FieldKind::Number: out += field.text(); return;  // digits and a sign only
@@ -63,13 +64,17 @@ class TsvFormat final : public OutputFormat {
         }
         return;
       }
-      case FieldKind::Disguises: AppendDisguises(out, *field.disguises, EscapeFor::Tsv); return;
+      case FieldKind::Disguises: AppendDisguises(out, *field.disguises, target_); return;
     }
   }
+
+  EscapeFor target_;
 };
 
 }  // namespace
 
-std::unique_ptr<OutputFormat> MakeTsvFormat() { return std::make_unique<TsvFormat>(); }
+std::unique_ptr<OutputFormat> MakeTsvFormat(EscapeFor target) {
+  return std::make_unique<TsvFormat>(target);
+}
 
 }  // namespace morvik

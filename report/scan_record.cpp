@@ -1,6 +1,7 @@
 #include "report/scan_record.h"
 
 #include "compare/disguise_names.h"
+#include "compare/hidden_characters.h"
 #include "compare/reasons.h"
 #include "scan/shown_host.h"
 #include "support/refang.h"
@@ -24,6 +25,13 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
     AddDisguise(report.disguises.found,
                 kShownTextDisguise,
                 Evidence(analysis.defang ? DefangHost(*shown_host) : *shown_host));
+  }
+  Disguises in_shown_text;
+  FindHiddenCharactersInShownText(link.shown, link.url, in_shown_text);
+  for (Disguise& disguise : in_shown_text) {
+    AddDisguise(report.disguises.found,
+                disguise.name,
+                analysis.defang ? DefangUrl(disguise.detail) : std::move(disguise.detail));
   }
 
   DescribeUrlReadings(source, link.line, report, describing, record);

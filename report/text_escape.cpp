@@ -8,6 +8,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "browser/character_class.h"
 #include "support/utf8.h"
 
 namespace morvik {
@@ -20,21 +21,32 @@ void AppendHexByte(Text& out, unsigned char byte) {
   out += kHexDigits[byte & 15];
 }
 
-// "\u{202e}", or "\u{9b}".
-void AppendCodePoint(Text& out, char32_t code_point) {
-  out += "\\u{";
-  int shift = 28;
-  while (shift > 0 && (code_point >> shift) == 0) shift -= 4;
-  for (; shift >= 0; shift -= 4) out += kHexDigits[(code_point >> shift) & 15];
-  out += '}';
+// "<U+202E>": a character that would act on the terminal or hide, named.
+void AppendVisibleEscape(Text& out, char32_t code_point) {
+  out += '<';
+  out += CodePointNumber(code_point);
+  out += '>';
 }
 
-// Code points a terminal acts on instead of showing: C1 controls, and the
-// marks and overrides that reorder text (an old trick to disguise a URL).
-bool ActsOnTerminal(char32_t code_point) {
-  return (code_point >= 0x80 && code_point <= 0x9F) || code_point == 0x200E ||
-         code_point == 0x200F || (code_point >= 0x202A && code_point <= 0x202E) ||
-         (code_point >= 0x2066 && code_point <= 0x2069);
+// "\u202e"; a pair of surrogates above U+FFFF.
+void AppendJsonEscape(Text& out, char32_t code_point) {
+  const auto unit = [&out](char32_t value) {
+    out += "\\u";
+    AppendHexByte(out, static_cast<unsigned char>(value >> 8));
+    AppendHexByte(out, static_cast<unsigned char>(value & 0xFF));
+  };
+  if (code_point < 0x10000) {
+    unit(code_point);
+  } else {
+    unit(0xD800 + ((code_point - 0x10000) >> 10));
+    unit(0xDC00 + ((code_point - 0x10000) & 0x3FF));
+  }
+}
+
+// What the reader of the output would not see as it is: a control, a
+// direction control, a character that draws nothing.
+bool IsHiddenOnScreen(char32_t code_point) {
+  return ClassifyCharacter(code_point) != CharacterClass::Shown;
 }
 
 // The end of the run of plain bytes from `at` on.
@@ -96,9 +108,12 @@ void AppendJsonContent(Text& out, std::string_view text) {
   for (std::size_t at = PlainRunEnd(text, 0, '"'); at < text.size();
        at = PlainRunEnd(text, at, '"')) {
     const auto byte = static_cast<unsigned char>(text[at]);
-    // DEL and well-formed UTF-8 need no escape in JSON.
-    const std::size_t length = byte == 0x7F ? 1 : byte < 0x80 ? 0 : Utf8SequenceLength(text, at);
-    if (length > 0) {
+    // Well-formed UTF-8 needs no escape in JSON; what would be hidden on
+    // screen (DEL, C1, direction controls, invisible characters) gets one
+    // all the same, so that a person reading the line sees it.
+    const std::size_t length = Utf8SequenceLength(text, at);
+    const char32_t code_point = length > 0 ? Utf8CodePoint(text.substr(at, length)) : byte;
+    if (byte >= 0x80 && length > 0 && !IsHiddenOnScreen(code_point)) {
       at += length;
       continue;
     }
@@ -109,11 +124,15 @@ void AppendJsonContent(Text& out, std::string_view text) {
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
-      default:  // a control character, or a byte that is not UTF-8
-        out += byte < 0x20 ? "\\u00" : "\\udc";
-        AppendHexByte(out, byte);
+      default:
+        if (length > 0) {  // a control character, or a character hidden on screen
+          AppendJsonEscape(out, code_point);
+        } else {  // a byte that is not UTF-8
+          out += "\\udc";
+          AppendHexByte(out, byte);
+        }
     }
-    at = kept = at + 1;
+    at = kept = at + std::max<std::size_t>(1, length);
   }
   out.append(text, kept);
 }
@@ -125,14 +144,22 @@ void AppendJsonString(Text& out, std::string_view text) {
 }
 
 void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
+  const bool visible = target == EscapeFor::Terminal;
+  // For a person, a "<" also stops the run: one that begins "<U+" in the
+  // text itself is escaped, so that it cannot pass for one of ours.
+  const char stop = visible ? '<' : '\\';
   std::size_t kept = 0;  // the bytes before it are in `out`
-  for (std::size_t at = PlainRunEnd(text, 0, '\\'); at < text.size();
-       at = PlainRunEnd(text, at, '\\')) {
+  for (std::size_t at = PlainRunEnd(text, 0, stop); at < text.size();
+       at = PlainRunEnd(text, at, stop)) {
     const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte == '<' && text.substr(at + 1, 2) != "U+") {
+      ++at;
+      continue;
+    }
     const std::size_t length = byte < 0x80 ? 0 : Utf8SequenceLength(text, at);
-    const char32_t code_point = length > 0 ? Utf8CodePoint(text.substr(at, length)) : 0;
-    const bool acts = target == EscapeFor::Terminal && length > 0 && ActsOnTerminal(code_point);
-    if (length > 0 && !acts) {
+    const char32_t code_point = length > 0 ? Utf8CodePoint(text.substr(at, length)) : byte;
+    const bool hidden = visible && length > 0 && IsHiddenOnScreen(code_point);
+    if (length > 0 && !hidden) {
       at += length;
       continue;
     }
@@ -143,14 +170,16 @@ void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       default:
-        if (acts) {
-          AppendCodePoint(out, code_point);
-        } else {  // a control character, DEL, or a byte that is not UTF-8
+        if (byte == '<') {
+          out += "\\x3c";
+        } else if (hidden || (visible && byte < 0x80)) {  // a control, DEL, or hidden on screen
+          AppendVisibleEscape(out, code_point);
+        } else {  // a control character or DEL in data, or a byte that is not UTF-8
           out += "\\x";
           AppendHexByte(out, byte);
         }
     }
-    at = kept = at + (acts ? length : 1);
+    at = kept = at + std::max<std::size_t>(1, length);
   }
   out.append(text, kept);
 }
@@ -163,6 +192,12 @@ std::size_t PieceLength(std::string_view text, std::size_t limit) {
                      (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80;
        ++back) {
     --size;
+  }
+  // Nor inside a "<U+", which a person's escape must see whole.
+  if (size < text.size() && size > 2 && text[size - 1] == '<') {
+    size -= 1;
+  } else if (size < text.size() && size > 2 && text.substr(size - 2, 2) == "<U") {
+    size -= 2;
   }
   return size;
 }

@@ -11,38 +11,47 @@
 namespace morvik {
 
 enum class EscapeFor {
-  Tsv,  // "\" doubled; tab, line breaks, other controls and bytes that are not UTF-8 as \t, \n, \r,
-        // \xNN
-  Terminal,  // as Tsv, and also C1 controls and bidirectional overrides as \u{...}, which could
-             // disguise or recolour what the terminal shows
+  // "\" doubled; tab, line breaks, other controls and bytes that are not
+  // UTF-8 as \t, \n, \r, \xNN; every other character as it is.
+  Tsv,
+  // As Tsv, but every control other than tab and line breaks (C0, DEL, C1),
+  // every direction control and every invisible character as "<U+202E>":
+  // for a person, whose terminal would act on them, reorder the text or hide
+  // them, so that no text can disguise itself or its neighbours. A "<U+"
+  // in the text itself is written "\x3cU+".
+  Terminal,
 };
 
 // The text as one field of a line: no tab or line break survives.
 void AppendEscaped(Text& out, std::string_view text, EscapeFor target);
 
-// A JSON string literal, quotes included. Bytes that are not UTF-8 become
+// A JSON string literal, quotes included. Controls, direction controls and
+// invisible characters are written as \u escapes. Bytes that are not UTF-8 become
 // \udc80 to \udcff (the "surrogateescape" convention: Python's
 // s.encode("utf-8", "surrogateescape") gives the original bytes back).
 void AppendJsonString(Text& out, std::string_view text);
 // The inside of a JSON string literal, without its quotes.
 void AppendJsonContent(Text& out, std::string_view text);
 
+// Where AppendInPieces may cut `text` at most `limit` bytes in: never inside
+// a UTF-8 sequence, nor inside a "<U+".
+std::size_t PieceLength(std::string_view text, std::size_t limit);
+
 // `append(out, piece)` for `text` upper-cased as the window upper-cases a
-// host (UpperCaseText), a small piece at a time. The pieces are made in
-// `piece`, which keeps its room from one call to the next.
+// host (UpperCaseText), a small piece at a time, cut where PieceLength
+// allows. The pieces are made in `piece`, which keeps its room from one
+// call to the next.
 template <typename Append>
 void AppendUpperCase(Text& out, std::string_view text, Text& piece, const Append& append) {
   constexpr std::size_t kPiece = 4096;
-  for (std::size_t at = 0; at < text.size(); at += kPiece) {
-    piece.assign(text.substr(at, kPiece));
+  while (!text.empty()) {
+    const std::size_t size = PieceLength(text, kPiece);
+    piece.assign(text.substr(0, size));
     UpperCaseInPlace(piece);
     append(out, piece);
+    text.remove_prefix(size);
   }
 }
-
-// Where AppendInPieces may cut `text` at most `limit` bytes in: never inside
-// a UTF-8 sequence.
-std::size_t PieceLength(std::string_view text, std::size_t limit);
 
 // `append(out, piece)` for `text` in pieces of about 16 KiB; `between()`
 // runs after each piece (to hand the output on), so that a long text never

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace morvik {
 namespace {
@@ -158,6 +160,52 @@ TEST(BrowserReadingTest, KeepsWhatItMetOnTheWay) {
   EXPECT_TRUE(ReadAsBrowser("c.test%252e/").host_nested_escape);
   EXPECT_FALSE(ReadAsBrowser("c.test%252f/").host_encoded_dot);
 }
+
+// The pieces are views: "-" stands for a piece that is absent.
+struct PiecesCase {
+  std::string url;
+  std::string user, host, port, path, query, fragment;
+  bool web = true;
+};
+
+const PiecesCase kPiecesCases[] = {
+    {"https://u:p@h.example:8080/a/b?q=1#f", "u:p", "h.example", "8080", "/a/b", "q=1", "f"},
+    {"https://h.example", "", "h.example", "-", "", "-", "-"},
+    {"http://a@b@h.example/x@y", "a@b", "h.example", "-", "/x@y", "-", "-"},
+    {"http://h.example#a?b", "", "h.example", "-", "", "-", "a?b"},
+    {"http://h.example?a#b", "", "h.example", "-", "", "a", "b"},
+    {"http://h.example:/", "", "h.example", "", "/", "-", "-"},
+    {"http://[::1]:81/", "", "[::1]", "81", "/", "-", "-"},
+    {R"(http:\\h.example\p)", "", "h.example", "-", R"(\p)", "-", "-"},
+    {"h.example/p", "", "h.example", "-", "/p", "-", "-"},  // no scheme: as an address bar
+    {"localhost:8080/x", "", "localhost", "8080", "/x", "-", "-"},
+    {"  http://h.ex\tam\nple/p\x01 ", "", "h.example", "-", "/p", "-", "-"},
+    {"file://server/share", "", "server", "-", "/share", "-", "-"},
+    {"file:///etc/passwd", "", "", "-", "/etc/passwd", "-", "-"},
+    {"file:/etc", "", "", "-", "/etc", "-", "-"},
+    {"mailto:a@b.example?subject=x", "", "", "-", "a@b.example", "subject=x", "-", false},
+};
+
+class SplitUrlTest : public ::testing::TestWithParam<PiecesCase> {};
+
+std::string Shown(const std::optional<std::string_view>& piece) {
+  return piece ? std::string(*piece) : "-";
+}
+
+TEST_P(SplitUrlTest, FindsEachPieceWhereABrowserDoes) {
+  const PiecesCase& test = GetParam();
+  Text storage;
+  const UrlPieces pieces = SplitUrl(test.url, storage);
+  EXPECT_EQ(pieces.user, test.user);
+  EXPECT_EQ(pieces.host, test.host);
+  EXPECT_EQ(Shown(pieces.port), test.port);
+  EXPECT_EQ(pieces.path, test.path);
+  EXPECT_EQ(Shown(pieces.query), test.query);
+  EXPECT_EQ(Shown(pieces.fragment), test.fragment);
+  EXPECT_EQ(pieces.web, test.web);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SplitUrlTest, ::testing::ValuesIn(kPiecesCases));
 
 }  // namespace
 }  // namespace morvik

@@ -22,6 +22,10 @@ const OptionsCase kOptionsCases[] = {
     {{"--input", "list.txt", "-i", "-", "--input=more.txt"}, ""},
     {{"--", "--not-an-option"}, ""},
     {{"convert", "--defang", "1.2.3.4"}, ""},
+    {{"--tsv", "--escape-controls", "http://a/"}, ""},
+    {{"convert", "--escape-controls", "1.2.3.4"}, ""},  // its input is shown too
+    {{"--escape-controls=no"},
+     "morvik-cli: option '--escape-controls' takes no value (see --help)"},
     {{"--bogus"}, "morvik-cli: unknown option '--bogus' (see --help)"},
     {{"-x"}, "morvik-cli: unknown option '-x' (see --help)"},
     {{"--input"}, "morvik-cli: option '--input' needs a file name (see --help)"},

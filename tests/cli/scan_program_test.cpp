@@ -9,6 +9,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/cli/cli_harness.h"
 
@@ -90,7 +91,13 @@ const BadInputCase kBadInputs[] = {
      [] {
        return Message("Content-Type: text/plain; charset=\"\x1b]0;x\x07\"", "https://l.example/");
      },
-     "charset '?]0;x?' unknown",
+     "charset '<U+001B>]0;x<U+0007>' unknown",
+     0},
+    {"direction_control_in_label",  // nor reorder the line
+     [] {
+       return Message("Content-Type: text/plain; charset=\"x\u202Eyz\"", "https://l.example/");
+     },
+     "charset 'x<U+202E>yz' unknown",
      0},
     {"unclosed_boundary_quote",
      [] {
@@ -200,6 +207,67 @@ TEST(ScanProgramTest, SumsUpEachMessageOnATerminalOnly) {
   EXPECT_NE(file_output.out.find("DISGUISES"), std::string::npos) << file_output.out;
   EXPECT_EQ(file_output.out.find(": 5 links"), std::string::npos) << file_output.out;
 }
+
+// The page of a phishing message with a right-to-left override and a
+// zero-width space, in each format and on a terminal or not.
+struct HiddenOutputCase {
+  std::string arguments;
+  bool terminal;
+  std::vector<std::string> present;
+  std::vector<std::string> absent;
+};
+
+const HiddenOutputCase kHiddenOutputCases[] = {
+    {"--table",
+     true,
+     {"  https://bank.example/invoice<U+202E>  ",
+      "  https://evil.example/<U+202E>fdp.exe  ",
+      "  Sign in to ex<U+200B>ample.com  "},
+     {"\u202E", "\u200B"}},
+    {"", true, {"/<U+202E>fdp.exe  ", "ex<U+200B>ample.com/  "}, {"\u202E", "\u200B"}},
+    {"--tsv", true, {"/<U+202E>fdp.exe\t", "invoice<U+202E>\t"}, {"\u202E", "\u200B"}},
+    {"--tsv",
+     false,
+     {"/\u202E"
+      "fdp.exe\t",
+      "ex\u200B"
+      "ample"},
+     {"<U+"}},
+    {"--tsv --escape-controls", false, {"/<U+202E>fdp.exe\t", "ex<U+200B>ample"}, {"\u202E"}},
+    {"--json",
+     false,
+     {R"(/\u202efdp.exe")",
+      R"(ex\u200bample)",
+      // Both links name their disguise, with how it shows.
+      R"({"name":"direction control","detail":"U+202E RIGHT-TO-LEFT OVERRIDE in the path; )"
+      R"(shows as \"/exe.pdf\""})",
+      R"({"name":"invisible character","detail":"U+200B ZERO WIDTH SPACE in the host; reads )"
+      R"(\"example.com\" without it"})"},
+     {"\u202E", "\u200B", "<U+"}},
+};
+
+class ScanHiddenOutputTest : public ::testing::TestWithParam<HiddenOutputCase> {};
+
+TEST_P(ScanHiddenOutputTest, NeverHandsAPersonTheRawCharacters) {
+  const HiddenOutputCase& test = GetParam();
+  const std::string command =
+      "\"$CLI\" scan " + test.arguments + " " + Corpus("hidden_characters.html");
+  // script(1) gives the program a terminal for its output, wide enough
+  // for whole cells.
+  const Outcome outcome =
+      test.terminal
+          ? cli_test::RunShell("script -qec " + Quote("stty cols 400; " + command) + " /dev/null")
+          : cli_test::RunShell(command);
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  for (const std::string& text : test.present) {
+    EXPECT_NE(outcome.out.find(text), std::string::npos) << text << " in\n" << outcome.out;
+  }
+  for (const std::string& text : test.absent) {
+    EXPECT_EQ(outcome.out.find(text), std::string::npos) << text << " in\n" << outcome.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScanHiddenOutputTest, ::testing::ValuesIn(kHiddenOutputCases));
 
 TEST(ScanProgramTest, ReadsAMailboxFromAPipe) {
   const std::string one = ReadFile(CorpusPath("href_text_mismatch.eml"));

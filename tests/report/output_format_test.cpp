@@ -351,6 +351,72 @@ TEST(OutputFormatTest, TableAlignsAndShortensCells) {
             "    scheme removed: b\n");
 }
 
+// A character that would reorder, hide or act on the terminal, in one cell
+// of a line; the cells after it must stay where they are.
+struct HiddenCellCase {
+  std::string character;
+  std::string visible;  // as a person sees it: the table, TSV on a terminal
+  std::string tsv;      // TSV as data
+  std::string json;     // inside a JSON string
+};
+
+const HiddenCellCase kHiddenCellCases[] = {
+    {"\u202E", "<U+202E>", "\u202E", "\\u202e"},                  // right-to-left override
+    {"\u202B", "<U+202B>", "\u202B", "\\u202b"},                  // right-to-left embedding
+    {"\u2067", "<U+2067>", "\u2067", "\\u2067"},                  // right-to-left isolate
+    {"\u200F", "<U+200F>", "\u200F", "\\u200f"},                  // right-to-left mark
+    {"\u200B", "<U+200B>", "\u200B", "\\u200b"},                  // zero width space
+    {"\u2060", "<U+2060>", "\u2060", "\\u2060"},                  // word joiner
+    {"\uFEFF", "<U+FEFF>", "\uFEFF", "\\ufeff"},                  // byte order mark
+    {"\U000E0020", "<U+E0020>", "\U000E0020", "\\udb40\\udc20"},  // tag space
+    {"\x1b", "<U+001B>", "\\x1b", "\\u001b"},
+    {"\x7f", "<U+007F>", "\\x7f", "\\u007f"},
+    {"\xC2\x9B", "<U+009B>", "\xC2\x9B", "\\u009b"},
+    {"\x08", "<U+0008>", "\\x08", "\\u0008"},  // backspace would overwrite the cell before
+};
+
+class HiddenCellTest : public ::testing::TestWithParam<HiddenCellCase> {};
+
+TEST_P(HiddenCellTest, LeavesTheNextCellsInOrder) {
+  const HiddenCellCase& test = GetParam();
+  const std::string url = "https://evil.example/" + test.character + "fdp.exe";
+  const std::vector<TraceStep> trace = {{"scheme removed", "evil.example/" + test.character}};
+  Record record;
+  record.AddText("url", url);
+  record.AddUpperCaseText("host", "evil.example");
+  record.AddBool("same", false);
+  record.AddTrace("trace", trace);
+
+  const std::string cell = "https://evil.example/" + test.visible + "fdp.exe";
+  const auto table = MakeTableFormat({{.fields = {"url"}, .header = "URL", .width = 40},
+                                      {.fields = {"host"}, .header = "HOST", .width = 12},
+                                      {.fields = {"same"}, .header = "SAME", .width = 4}},
+                                     80);
+  std::string shown;
+  table->Write(record, shown);
+  EXPECT_EQ(shown,
+            cell + std::string(40 - cell.size() + 2, ' ') + "EVIL.EXAMPLE  no\n" +
+                "    scheme removed: evil.example/" + test.visible + "\n");
+
+  std::string person;
+  MakeTsvFormat(EscapeFor::Terminal)->Write(record, person);
+  EXPECT_EQ(person,
+            cell + "\tEVIL.EXAMPLE\tfalse\tscheme removed: evil.example/" + test.visible + "\n");
+
+  std::string data;
+  MakeTsvFormat()->Write(record, data);
+  EXPECT_EQ(data,
+            "https://evil.example/" + test.tsv + "fdp.exe\tEVIL.EXAMPLE\tfalse\t" +
+                "scheme removed: evil.example/" + test.tsv + "\n");
+
+  std::string json;
+  MakeJsonLinesFormat()->Write(record, json);
+  EXPECT_EQ(json.substr(0, json.find(",\"host\"")),
+            "{\"url\":\"https://evil.example/" + test.json + "fdp.exe\"");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HiddenCellTest, ::testing::ValuesIn(kHiddenCellCases));
+
 TEST(OutputFormatTest, EveryFormatWritesTheSameFieldNames) {
   Record record;
   DescribeUrlReport("-", 1, UrlReport{}, {false, true}, record);

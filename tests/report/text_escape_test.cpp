@@ -22,8 +22,11 @@ const EscapeCase kEscapeCases[] = {
     {"plain", "\"plain\"", "plain", "plain"},
     {"a\"b\\c", R"("a\"b\\c")", R"(a"b\\c)", R"(a"b\\c)"},
     {"t\tn\nr\r", R"("t\tn\nr\r")", R"(t\tn\nr\r)", R"(t\tn\nr\r)"},
-    {"nul\0x\x1b[31m"s, R"("nul\u0000x\u001b[31m")", "nul\\x00x\\x1b[31m", "nul\\x00x\\x1b[31m"},
-    {"del\x7f", "\"del\x7f\"", "del\\x7f", "del\\x7f"},
+    {"nul\0x\x1b[31m"s,
+     R"("nul\u0000x\u001b[31m")",
+     "nul\\x00x\\x1b[31m",
+     "nul<U+0000>x<U+001B>[31m"},
+    {"del\x7f", R"("del\u007f")", "del\\x7f", "del<U+007F>"},
     {"b\xC3\xBC"
      "cher",
      "\"b\xC3\xBC"
@@ -41,15 +44,30 @@ const EscapeCase kEscapeCases[] = {
     {"\xC3", R"("\udcc3")", "\\xc3", "\\xc3"},
     {"\xC0\xAF", R"("\udcc0\udcaf")", "\\xc0\\xaf", "\\xc0\\xaf"},  // overlong "/"
     {"\xED\xA0\x80", R"("\udced\udca0\udc80")", R"(\xed\xa0\x80)", R"(\xed\xa0\x80)"},  // surrogate
-    // A right-to-left override is kept in data but not acted on by a terminal.
-    {"a\xE2\x80\xAE"
+    // Characters that reorder, act on a terminal or hide are kept in data
+    // and named for a person.
+    {"a\u202E"
      "b",
-     "\"a\xE2\x80\xAE"
-     "b\"",
-     "a\xE2\x80\xAE"
+     R"("a\u202eb")",
+     "a\u202E"
      "b",
-     "a\\u{202e}b"},
-    {"\xC2\x9B", "\"\xC2\x9B\"", "\xC2\x9B", "\\u{9b}"},  // C1 control sequence introducer
+     "a<U+202E>b"},
+    {"\xC2\x9B", R"("\u009b")", "\xC2\x9B", "<U+009B>"},  // C1 control sequence introducer
+    {"\u2066x\u2069\u200E\u061C",
+     R"("\u2066x\u2069\u200e\u061c")",
+     "\u2066x\u2069\u200E\u061C",
+     "<U+2066>x<U+2069><U+200E><U+061C>"},
+    {"ex\u200Bample\u00AD\uFEFF",
+     R"("ex\u200bample\u00ad\ufeff")",
+     "ex\u200Bample\u00AD\uFEFF",
+     "ex<U+200B>ample<U+00AD><U+FEFF>"},
+    {"a\U000E0041", R"("a\udb40\udc41")", "a\U000E0041", "a<U+E0041>"},  // above U+FFFF
+    // What is drawn stays; text that would pass for an escape of ours does not.
+    {"\u00A0\U0001F600<b>",
+     "\"\u00A0\U0001F600<b>\"",
+     "\u00A0\U0001F600<b>",
+     "\u00A0\U0001F600<b>"},
+    {"<U+202E><U<", "\"<U+202E><U<\"", "<U+202E><U<", "\\x3cU+202E><U<"},
     // Long runs go through the word-at-a-time scan.
     {std::string(40, 'x') + "\t" + std::string(20, 'y'),
      "\"" + std::string(40, 'x') + "\\t" + std::string(20, 'y') + "\"",
@@ -85,7 +103,7 @@ const MarkedByteCase kMarkedByteCases[] = {
     {'\t', R"(\t)", R"(\t)"},
     {'\\', R"(\\)", R"(\\)"},
     {'"', R"(\")", "\""},
-    {'\x7f', "\x7f", R"(\x7f)"},
+    {'\x7f', R"(\u007f)", R"(\x7f)"},
     {'\x80', R"(\udc80)", R"(\x80)"},
     {'\0', R"(\u0000)", R"(\x00)"},
 };
@@ -127,7 +145,10 @@ TEST(AppendInPiecesTest, EscapesAsTheWholeText) {
   const std::string texts[] = {std::string(40000, 'a'),
                                std::string(16383, 'a') + "\xE2\x82\xAC" + std::string(20000, 'b'),
                                "\xF0\x9F\x98\x80"s + std::string(16378, 'c') + "\xF0\x9F\x98\x80",
-                               std::string(40000, '\x80')};
+                               std::string(40000, '\x80'),
+                               // The cut must not split a "<U+" from the "+".
+                               std::string(16383, 'a') + "<U+202E>",
+                               std::string(16382, 'a') + "<U+202E>"};
   for (const std::string& text : texts) {
     std::string whole;
     AppendEscaped(whole, text, EscapeFor::Terminal);

@@ -80,6 +80,15 @@ const CorpusCase kCorpus[] = {
       "2|img||https://cdn.example/logo.png|1",
       "2|a|Open the agenda|javascript:window.location='https://evil.example/'|1",
       "2|text|www.notes.example/agenda|www.notes.example/agenda|1"}},
+    // A right-to-left override in a link and its text; a zero-width space
+    // in a host.
+    {"hidden_characters.html",
+     InputKind::Html,
+     {"|a|https://bank.example/invoice\u202E|https://evil.example/\u202E"
+      "fdp.exe|1|another",
+      "|a|Sign in to ex\u200B"
+      "ample.com|https://ex\u200B"
+      "ample.com/|1"}},
 };
 
 std::string ReadCorpusFile(const std::string& name) {
