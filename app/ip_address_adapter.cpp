@@ -63,10 +63,9 @@ std::string ComposedText(const AdapterState& state) {
   return ComposeFromParts(parts);
 }
 
-bool IsPartChange(const AdapterState& state, WPARAM wParam, LPARAM lParam) {
+bool IsFromPart(const AdapterState& state, LPARAM lParam) {
   const auto from = reinterpret_cast<HWND>(lParam);
-  return HIWORD(wParam) == EN_CHANGE &&
-         std::find(state.parts.begin(), state.parts.end(), from) != state.parts.end();
+  return std::find(state.parts.begin(), state.parts.end(), from) != state.parts.end();
 }
 
 void NotifyParentOfChange(HWND control) {
@@ -119,9 +118,19 @@ LRESULT CALLBACK AdapterProcedure(HWND control, UINT message, WPARAM wParam, LPA
     case WM_GETTEXT: return CopyComposedText(*state, wParam, lParam);
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(ComposedText(*state).size());
     case WM_COMMAND:
-      if (!IsPartChange(*state, wParam, lParam)) break;
-      if (state->writing_parts == 0) ReportChange(control, *state);  // a typed part
-      return 0;
+      if (!IsFromPart(*state, lParam)) break;
+      if (HIWORD(wParam) == EN_CHANGE) {
+        if (state->writing_parts == 0) ReportChange(control, *state);  // a typed part
+        return 0;
+      }
+      // A part that takes the focus has its digits selected, so that typing
+      // replaces them: the platform's control moves on after a third digit
+      // into a part whose text it leaves unselected, where typing would stop
+      // now that the parts show the address written into them.
+      if (HIWORD(wParam) == EN_SETFOCUS) {
+        SendMessageA(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, -1);
+      }
+      break;
     case WM_NCDESTROY:
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control_procedure));
       RemovePropA(control, kAdapterProperty);

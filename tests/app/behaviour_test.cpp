@@ -211,7 +211,8 @@ TEST_F(BehaviourTest, TheDottedFieldsPartsShowTheConvertedAddress) {
 
 struct PartKeystrokes {
   const char* name;
-  const char* typed;  // '>' is the Right arrow key
+  const char* before;  // the field's text before
+  const char* typed;   // '>' is the Right arrow key
   Parts parts;
   const char* decimal;
   const char* hex;
@@ -219,19 +220,25 @@ struct PartKeystrokes {
 
 // Typed into the parts from the first one. A part's third digit moves to the
 // next part; "." moves on from a part that holds digits; Right moves on from
-// an empty part, which then counts as 0.
+// an empty part, which then counts as 0. Typing replaces what a part showed.
 const PartKeystrokes kPartKeystrokes[] = {
-    {"address", "10.1.2.3", {"10", "1", "2", "3"}, "167838211", "0A010203"},
-    {"three-digit parts", "192168001001", {"192", "168", "001", "001"}, "3232235777", "C0A80101"},
-    {"over-range part", "1.2.3.300", {"1", "2", "3", "255"}, "16909311", "010203FF"},
-    {"part left empty", "10.>2.3", {"10", "", "2", "3"}, "167772675", "0A000203"},
+    {"address", "", "10.1.2.3", {"10", "1", "2", "3"}, "167838211", "0A010203"},
+    {"over an address", "192.168.1.1", "10.1.2.3", {"10", "1", "2", "3"}, "167838211", "0A010203"},
+    {"three-digit parts",
+     "255.255.255.255",
+     "192168001001",
+     {"192", "168", "001", "001"},
+     "3232235777",
+     "C0A80101"},
+    {"over-range part", "", "1.2.3.300", {"1", "2", "3", "255"}, "16909311", "010203FF"},
+    {"part left empty", "", "10.>2.3", {"10", "", "2", "3"}, "167772675", "0A000203"},
 };
 
 TEST_F(BehaviourTest, TypingIntoThePartsConvertsIntoTheOtherTwoFields) {
   for (const PartKeystrokes& keystrokes : kPartKeystrokes) {
     SCOPED_TRACE(keystrokes.name);
-    Focus(IDC_DECIMAL);  // so that blanking the parts is not converted
-    SetText(IDC_IPADDRESS, "");
+    Focus(IDC_DECIMAL);  // so that writing the parts is not converted
+    SetText(IDC_IPADDRESS, keystrokes.before);
     Focus(IDC_IPADDRESS);
     for (const char* key = keystrokes.typed; *key != '\0'; ++key) {
       if (*key == '>') {
