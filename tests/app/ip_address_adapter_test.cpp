@@ -15,6 +15,7 @@
 #include "app/handles.h"
 #include "app/ip_address_parts.h"
 #include "tests/app/ip_address_parts_shown.h"
+#include "tests/app/runs_under_wine.h"
 
 namespace morvik::testing {
 namespace {
@@ -249,10 +250,6 @@ const char* RegisterStandIn(const char* name) {
   window_class.lpszClassName = name;
   RegisterClassA(&window_class);
   return name;
-}
-
-bool RunsUnderWine() {
-  return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
 struct ProbeCase {
