@@ -1,10 +1,12 @@
 #include "app/ip_address_adapter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/children_left_to_right.h"
 #include "app/ip_address_parts.h"
 
 namespace morvik {
@@ -32,22 +34,13 @@ bool IsEditWindow(HWND window) {
   return lstrcmpiA(window_class, "Edit") == 0;
 }
 
-// The control's edit children ordered by their left edges; empty unless
-// there are exactly four.
+// The control's edit children, left to right; empty unless there are four.
 std::vector<HWND> PartsOf(HWND control) {
-  std::vector<HWND> parts;
-  for (HWND child = GetWindow(control, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsEditWindow(child)) parts.push_back(child);
-  }
+  std::vector<HWND> parts = ChildrenLeftToRight(control);
+  parts.erase(
+      std::remove_if(parts.begin(), parts.end(), [](HWND part) { return !IsEditWindow(part); }),
+      parts.end());
   if (parts.size() != 4) return {};
-  const auto left_edge = [](HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect.left;
-  };
-  std::sort(
-      parts.begin(), parts.end(), [&](HWND a, HWND b) { return left_edge(a) < left_edge(b); });
   return parts;
 }
 

@@ -3,24 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/children_left_to_right.h"
+
 namespace morvik::testing {
 
 std::array<HWND, 4> PartWindows(HWND control) {
-  std::vector<HWND> parts;
-  for (HWND child = GetWindow(control, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    parts.push_back(child);
-  }
+  const std::vector<HWND> parts = ChildrenLeftToRight(control);
   std::array<HWND, 4> ordered{};
-  if (parts.size() != ordered.size()) return ordered;
-  const auto left_edge = [](HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect.left;
-  };
-  std::sort(
-      parts.begin(), parts.end(), [&](HWND a, HWND b) { return left_edge(a) < left_edge(b); });
-  std::copy(parts.begin(), parts.end(), ordered.begin());
+  if (parts.size() == ordered.size()) std::copy(parts.begin(), parts.end(), ordered.begin());
   return ordered;
 }
 

@@ -47,6 +47,8 @@
 #include <string>
 #include <vector>
 
+#include "app/children_left_to_right.h"
+
 namespace {
 
 constexpr UINT kMessageTimeoutMs = 60000;
@@ -118,27 +120,9 @@ std::string ControlText(HWND control) {
   return text;
 }
 
-// The child windows of a control ordered by their left edges: an IP address
-// control's four parts.
-std::vector<HWND> PartsLeftToRight(HWND control) {
-  std::vector<HWND> parts;
-  for (HWND child = GetWindow(control, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    parts.push_back(child);
-  }
-  const auto left_edge = [](HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect.left;
-  };
-  std::sort(
-      parts.begin(), parts.end(), [&](HWND a, HWND b) { return left_edge(a) < left_edge(b); });
-  return parts;
-}
-
 std::string PartsShown(HWND control) {
   std::string shown;
-  for (const HWND part : PartsLeftToRight(control)) {
+  for (const HWND part : morvik::ChildrenLeftToRight(control)) {
     if (!shown.empty()) shown += '|';
     shown += Escape(ControlText(part));
   }
@@ -246,7 +230,7 @@ class Probe {
       int id = 0;
       std::size_t n = 0;
       in >> id >> n;
-      const std::vector<HWND> parts = PartsLeftToRight(GetDlgItem(window_, id));
+      const std::vector<HWND> parts = morvik::ChildrenLeftToRight(GetDlgItem(window_, id));
       Answer(n < parts.size() ? RectAnswer(parts[n]) : "no such part");
     } else if (command == "focus") {
       Answer(FocusAnswer());
