@@ -44,10 +44,15 @@ struct DeleteGdiObject {
 struct FreeModule {
   void operator()(HMODULE module) const { FreeLibrary(module); }
 };
+struct DestroyOwnedWindow {
+  void operator()(HWND window) const { DestroyWindow(window); }
+};
 
 using Font = UniqueHandle<HFONT, DeleteGdiObject>;
 using Brush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using Library = UniqueHandle<HMODULE, FreeModule>;
+// A window the code made for itself and destroys on scope exit.
+using OwnedWindow = UniqueHandle<HWND, DestroyOwnedWindow>;
 
 // A window's device context (the screen's for no window), released on scope exit.
 class WindowDc {

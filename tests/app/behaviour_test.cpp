@@ -4,6 +4,7 @@
 #include "app/control_ids.h"
 #include "app/main_dialog_callback.h"
 #include "tests/app/dialog_driver.h"
+#include "tests/app/ip_address_parts_shown.h"
 #include "url/decode_url.h"
 
 namespace morvik::testing {
@@ -160,6 +161,97 @@ INSTANTIATE_TEST_SUITE_P(Fields, TypedEditTest, ::testing::ValuesIn(kTypedEdits)
                            }
                            return name;
                          });
+
+using Parts = std::array<std::string, 4>;
+
+struct ShownConversion {
+  const char* name;
+  void (*enter)(DialogDriver& window);
+  Parts parts;
+};
+
+// The dotted field is written as text; its four parts must show that text,
+// whatever the platform's control does with a text by itself.
+const ShownConversion kShownConversions[] = {
+    {"resolved",
+     [](DialogDriver& window) {
+       window.SetText(IDC_URL, "http://bank.example&item=1@3232235777/%2F%6C%6F%67%69%6E");
+       window.Click(IDC_RESOLVE);
+     },
+     {"192", "168", "1", "1"}},
+    {"decimal typed",
+     [](DialogDriver& window) {
+       window.Focus(IDC_DECIMAL);
+       window.Type("167838211");
+     },
+     {"10", "1", "2", "3"}},
+    {"hexadecimal typed",
+     [](DialogDriver& window) {
+       window.Focus(IDC_HEX);
+       window.Type("AC100001");
+     },
+     {"172", "16", "0", "1"}},
+    {"decimal over range",
+     [](DialogDriver& window) {
+       window.Focus(IDC_DECIMAL);
+       window.Type("9999999999");
+     },
+     {"255", "255", "255", "255"}},
+};
+
+TEST_F(BehaviourTest, TheDottedFieldsPartsShowTheConvertedAddress) {
+  for (const ShownConversion& conversion : kShownConversions) {
+    SCOPED_TRACE(conversion.name);
+    SetText(IDC_DECIMAL, "");
+    SetText(IDC_HEX, "");
+    conversion.enter(*this);
+    EXPECT_EQ(PartsShown(Control(IDC_IPADDRESS)), conversion.parts);
+  }
+}
+
+struct PartKeystrokes {
+  const char* name;
+  const char* before;  // the field's text before
+  const char* typed;   // '>' is the Right arrow key
+  Parts parts;
+  const char* decimal;
+  const char* hex;
+};
+
+// Typed into the parts from the first one. A part's third digit moves to the
+// next part; "." moves on from a part that holds digits; Right moves on from
+// an empty part, which then counts as 0. Typing replaces what a part showed.
+const PartKeystrokes kPartKeystrokes[] = {
+    {"address", "", "10.1.2.3", {"10", "1", "2", "3"}, "167838211", "0A010203"},
+    {"over an address", "192.168.1.1", "10.1.2.3", {"10", "1", "2", "3"}, "167838211", "0A010203"},
+    {"three-digit parts",
+     "255.255.255.255",
+     "192168001001",
+     {"192", "168", "001", "001"},
+     "3232235777",
+     "C0A80101"},
+    {"over-range part", "", "1.2.3.300", {"1", "2", "3", "255"}, "16909311", "010203FF"},
+    {"part left empty", "", "10.>2.3", {"10", "", "2", "3"}, "167772675", "0A000203"},
+};
+
+TEST_F(BehaviourTest, TypingIntoThePartsConvertsIntoTheOtherTwoFields) {
+  for (const PartKeystrokes& keystrokes : kPartKeystrokes) {
+    SCOPED_TRACE(keystrokes.name);
+    Focus(IDC_DECIMAL);  // so that writing the parts is not converted
+    SetText(IDC_IPADDRESS, keystrokes.before);
+    Focus(IDC_IPADDRESS);
+    for (const char* key = keystrokes.typed; *key != '\0'; ++key) {
+      if (*key == '>') {
+        Press(VK_RIGHT);
+      } else {
+        Type(std::string(1, *key));
+      }
+    }
+    EXPECT_EQ(PartsShown(Control(IDC_IPADDRESS)), keystrokes.parts);
+    EXPECT_EQ(Text(IDC_DECIMAL), keystrokes.decimal);
+    EXPECT_EQ(Text(IDC_HEX), keystrokes.hex);
+  }
+}
 
 // Counts the WM_SETTEXT messages that reach one control while it lives.
 class WriteCounter {

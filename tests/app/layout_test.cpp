@@ -3,10 +3,14 @@
 
 #include <gmock/gmock.h>
 
+#include <cstring>
+
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
 #include "app/result_font.h"
 #include "tests/app/dialog_driver.h"
+#include "tests/app/font_tables.h"
+#include "tests/app/runs_under_wine.h"
 
 namespace morvik::testing {
 namespace {
@@ -187,6 +191,26 @@ TEST_F(LayoutTest, AddressFieldsGetABoldCourierNewFaceOrItsMappedFace) {
     EXPECT_FALSE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << "a proportional face";
   }
   DeleteDC(dc);
+}
+
+// Wine 8 positions a mark on the glyph before it without checking that there
+// is one: in a run that starts with such a mark a 64-bit process reads 8 GiB
+// past its glyphs and may crash while an edit control measures its text. So
+// under Wine the fields' texts must be shaped in faces without MarkToMark
+// lookups: Wine's bitmap "MS Sans Serif" and the face mapped to Courier New.
+TEST_F(LayoutTest, UnderWineNoFieldIsShapedWithMarkToMarkPositioning) {
+  if (!RunsUnderWine()) GTEST_SKIP() << "Windows positions marks safely";
+  LOGFONTA with_marks{};
+  std::strcpy(with_marks.lfFaceName, "Liberation Sans");
+  const Font face_with_marks(CreateFontIndirectA(&with_marks));
+  ASSERT_THAT(PositioningLookupTypes(face_with_marks.get()), ::testing::Contains(kMarkToMarkLookup))
+      << "the check must see the lookups of a face that has them (fonts-liberation2)";
+  for (const int id : {IDC_URL, IDC_HOST, IDC_DECIMAL, IDC_HEX}) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(Control(id), WM_GETFONT, 0, 0));
+    EXPECT_THAT(PositioningLookupTypes(font),
+                ::testing::Not(::testing::Contains(kMarkToMarkLookup)))
+        << "field " << id;
+  }
 }
 
 TEST_F(LayoutTest, EveryLabelFitsItsControl) {

@@ -12,6 +12,11 @@
 //                                    else "timeout <escaped last text>"
 //   focus                            "focus <id>" of the child holding the focus
 //                                    (or containing it), "focus none" / "focus other"
+//   parts <id>                       "parts <p0>|<p1>|<p2>|<p3>": what the four parts of an
+//                                    IP address control show, left to right (escaped)
+//   wait-parts <seconds> <id> <p0>|<p1>|<p2>|<p3>
+//                                    "ok" once the parts show that, else "timeout <last>"
+//   part-rect <id> <n>               "rect ..." of part n (0 to 3), as rect does
 //   wait-focus <seconds> <id>        "ok" once that child has the focus, else the
 //                                    last "focus ..." answer
 //   state                            "visible=<0|1> iconic=<0|1> zoomed=<0|1> enabled=<0|1>"
@@ -34,12 +39,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "app/children_left_to_right.h"
 
 namespace {
 
@@ -110,6 +118,24 @@ std::string ControlText(HWND control) {
   }
   text.resize(copied);
   return text;
+}
+
+std::string PartsShown(HWND control) {
+  std::string shown;
+  for (const HWND part : morvik::ChildrenLeftToRight(control)) {
+    if (!shown.empty()) shown += '|';
+    shown += Escape(ControlText(part));
+  }
+  return shown;
+}
+
+std::string RectAnswer(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  char answer[96];
+  std::snprintf(
+      answer, sizeof answer, "rect %ld %ld %ld %ld", rect.left, rect.top, rect.right, rect.bottom);
+  return answer;
 }
 
 struct WindowSearch {
@@ -187,6 +213,25 @@ class Probe {
         return last == expected;
       });
       Answer(shown ? "ok" : "timeout " + Escape(last));
+    } else if (command == "parts") {
+      int id = 0;
+      in >> id;
+      Answer("parts " + PartsShown(GetDlgItem(window_, id)));
+    } else if (command == "wait-parts") {
+      double seconds = 0;
+      int id = 0;
+      in >> seconds >> id;
+      const std::string expected = Rest(in);
+      std::string last;
+      const bool shown = WaitFor(
+          seconds, [&] { return (last = PartsShown(GetDlgItem(window_, id))) == expected; });
+      Answer(shown ? "ok" : "timeout " + last);
+    } else if (command == "part-rect") {
+      int id = 0;
+      std::size_t n = 0;
+      in >> id >> n;
+      const std::vector<HWND> parts = morvik::ChildrenLeftToRight(GetDlgItem(window_, id));
+      Answer(n < parts.size() ? RectAnswer(parts[n]) : "no such part");
     } else if (command == "focus") {
       Answer(FocusAnswer());
     } else if (command == "wait-focus") {
@@ -210,17 +255,7 @@ class Probe {
     } else if (command == "rect") {
       int id = 0;
       in >> id;
-      RECT rect{};
-      GetWindowRect(id == 0 ? window_ : GetDlgItem(window_, id), &rect);
-      char answer[96];
-      std::snprintf(answer,
-                    sizeof answer,
-                    "rect %ld %ld %ld %ld",
-                    rect.left,
-                    rect.top,
-                    rect.right,
-                    rect.bottom);
-      Answer(answer);
+      Answer(RectAnswer(id == 0 ? window_ : GetDlgItem(window_, id)));
     } else if (command == "wait-gone") {
       double seconds = 0;
       in >> seconds;
