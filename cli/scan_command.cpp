@@ -5,12 +5,14 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <set>
 
 #include "cli/output_sink.h"
 #include "cli/platform.h"
 #include "report/output_format.h"
 #include "report/scan_record.h"
 #include "scan/document.h"
+#include "scan/reader_availability.h"
 
 namespace morvik {
 namespace {
@@ -20,7 +22,7 @@ constexpr std::size_t kMiB = std::size_t{1024} * 1024;
 std::vector<TableColumn> ScanTableColumns() {
   return {
       {.fields = {"part"}, .header = "PART", .width = 4},
-      {.fields = {"element"}, .header = "ELEMENT", .width = 7},
+      {.fields = {"element"}, .header = "ELEMENT", .width = 8},
       {.fields = {"line"}, .header = "LINE", .width = 4},
       {.fields = {"shown"}, .header = "SHOWN", .shares = 2},
       {.fields = {"url"}, .header = "URL", .shares = 3},
@@ -169,7 +171,14 @@ class Scanner {
   bool Write(const Text& name, const ScannedMessage& message) {
     const Text where = in_mailbox_ ? Printable(name) + ": message " + std::to_string(message.number)
                                    : Printable(name);
-    for (const Text& problem : message.problems) Complain(where + ": " + Printable(problem));
+    for (const Text& problem : message.problems) {
+      const bool notice = problem == kNoPdfReader || problem == kNoQrReader;
+      if (!notice) {
+        Complain(where + ": " + Printable(problem));
+      } else if (told_notices_.insert(problem).second) {
+        Complain(problem + "; scanning the rest");
+      }
+    }
     std::int64_t disagreements = 0;
     std::int64_t lookalikes = 0;
     for (const ScannedLink& link : message.links) {
@@ -202,7 +211,8 @@ class Scanner {
   bool flush_each_record_;
   bool summaries_;
   std::optional<InputKind> forced_kind_;
-  bool in_mailbox_ = false;  // the input being scanned holds messages after "From " lines
+  std::set<Text> told_notices_;  // a build without a reader says so once a run
+  bool in_mailbox_ = false;      // the input being scanned holds messages after "From " lines
   MailLimits limits_;
   UrlAnalysisOptions analysis_;
   UrlRecordOptions describing_;

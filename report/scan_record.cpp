@@ -17,6 +17,8 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
   const bool shown_elsewhere = ShownTextNamesAnotherHost(link.shown, report.browser);
   if (shown_elsewhere)
     report.comparison.reasons.push_back(ReasonPhrase(Reason::ShownTextNamesAnotherHost));
+  // A QR code that holds no URL: its row says what it holds instead.
+  if (link.payload_kind != nullptr) report.comparison.reasons = {link.payload_kind};
 
   DescribeUrlReport(source, link.line, report, describing, record);
   record.AddNumber("message", message);
@@ -31,7 +33,7 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
   record.AddNumber("count", scanned.count);
 
   LinkVerdict verdict;
-  verdict.disagrees = !report.comparison.same || shown_elsewhere;
+  verdict.disagrees = link.payload_kind == nullptr && (!report.comparison.same || shown_elsewhere);
   const BrowserHost& host = report.browser.host;
   verdict.lookalike = report.browser.ok() && host.kind == BrowserHostKind::Domain &&
                       host.lookalike != LookAlike::None && host.lookalike != LookAlike::NotChecked;

@@ -5,7 +5,9 @@
 #include <mutex>
 
 #include "scan/charset.h"
+#include "scan/html_images.h"
 #include "scan/html_links.h"
+#include "scan/mail_attachment.h"
 #include "scan/text_links.h"
 
 namespace morvik {
@@ -84,8 +86,11 @@ class MessageWalker {
  private:
   void ReadLeaf(GMimePart* part, const Text& path) {
     GMimeContentType* type = g_mime_object_get_content_type(GMIME_OBJECT(part));
-    // Attachments other than text are never decoded.
-    if (type == nullptr || !g_mime_content_type_is_type(type, "text", "*")) return;
+    if (type == nullptr) return;
+    if (!g_mime_content_type_is_type(type, "text", "*")) {
+      ReadAttachmentPart(part, path, limits_.attachments, message_);
+      return;
+    }
     const bool html = g_mime_content_type_is_type(type, "text", "html");
     GMimeDataWrapper* content = g_mime_part_get_content(part);
     if (content == nullptr) return;
@@ -103,6 +108,7 @@ class MessageWalker {
     }
     GByteArray* bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(decoded.get()));
     const std::string_view raw(reinterpret_cast<const char*>(bytes->data), bytes->len);
+    if (ReadMislabelledPdf(part, path, raw, limits_.attachments, message_)) return;
     const char* charset = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), "charset");
     const Utf8Text text = ToUtf8(raw, charset != nullptr ? charset : "");
     if (!text.note.empty()) message_.problems.push_back("part " + path + ": " + text.note);
@@ -110,6 +116,7 @@ class MessageWalker {
       if (!FindHtmlLinks(text.text, path, message_.links)) {
         message_.problems.push_back("part " + path + ": " + kTooDeepHtml);
       }
+      FindHtmlImageCodes(text.text, path, limits_.attachments, message_.links, message_.problems);
     } else {
       FindTextLinks(text.text, path, message_.links);
     }

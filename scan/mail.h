@@ -1,14 +1,17 @@
 #pragma once
 // The links of e-mail messages, read with GMime: every text part (plain
-// text and HTML), whatever its transfer encoding and charset, through
-// multiparts and attached messages. Other attachments are never decoded, so
-// memory follows the largest text part, not the message.
+// text and HTML), whatever its transfer encoding and charset, and every PDF
+// and image part told by its content (mail_attachment.h), through
+// multiparts and attached messages. Other attachments are decoded no further
+// than their first bytes, so memory follows the largest text, PDF or image
+// part, not the message.
 
 #include <cstdint>
 #include <functional>
 #include <string_view>
 #include <vector>
 
+#include "scan/attachment_limits.h"
 #include "scan/link.h"
 
 namespace morvik {
@@ -16,6 +19,7 @@ namespace morvik {
 struct MailLimits {
   int deepest_nesting = 32;  // multiparts and attached messages inside each other
   std::size_t largest_text_part = std::size_t{64} * 1024 * 1024;  // as encoded
+  AttachmentLimits attachments;  // PDF and image parts, and such files given to scan
 };
 
 struct MailMessage {

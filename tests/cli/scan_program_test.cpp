@@ -212,7 +212,7 @@ TEST(ScanProgramTest, ReadsAMailboxFromAPipe) {
 
 TEST(ScanProgramTest, TakesAsOnlyForScan) {
   EXPECT_EQ(RunCli("--as html x").status, 2);
-  EXPECT_EQ(RunCli("scan --as pdf x").status, 2);
+  EXPECT_EQ(RunCli("scan --as docx x").status, 2);
   const Outcome forced = RunCli("scan --tsv --as text " + Corpus("html_entities.html"));
   EXPECT_EQ(forced.status, 0);
   EXPECT_EQ(forced.out.find("evil.example"), std::string::npos);  // entities stay text
