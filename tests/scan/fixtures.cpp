@@ -115,6 +115,43 @@ std::string Encoded(const GrayImage& image, const char* format) {
   return bytes;
 }
 
+std::string Gif(const GrayImage& image) {
+  const auto little16 = [](int value) {
+    return std::string{static_cast<char>(value & 0xFF), static_cast<char>(value >> 8 & 0xFF)};
+  };
+  std::string gif = "GIF89a" + little16(image.width) + little16(image.height);
+  gif += std::string("\x81\0\0", 3);                         // a table of four colours follows
+  gif += std::string("\0\0\0\xFF\xFF\xFF\0\0\0\0\0\0", 12);  // black, white
+  gif += "," + little16(0) + little16(0) + little16(image.width) + little16(image.height);
+  gif += std::string("\0\x02", 2);  // no local colours; LZW codes start at 2 bits a pixel
+  // Uncompressed LZW: 3-bit codes, the table cleared (code 4) before every
+  // two pixels so that the code size never grows; the end is code 5.
+  std::string data;
+  std::uint32_t bits = 0;
+  int count = 0;
+  const auto put = [&](std::uint32_t code) {
+    bits |= code << count;
+    count += 3;
+    while (count >= 8) {
+      data += static_cast<char>(bits & 0xFF);
+      bits >>= 8;
+      count -= 8;
+    }
+  };
+  for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+    if (i % 2 == 0) put(4);
+    put(image.pixels[i] < 128 ? 0 : 1);
+  }
+  put(5);
+  if (count > 0) data += static_cast<char>(bits & 0xFF);
+  for (std::size_t at = 0; at < data.size(); at += 255) {
+    const std::string block = data.substr(at, 255);
+    gif += static_cast<char>(block.size());
+    gif += block;
+  }
+  return gif + std::string("\0;", 2);
+}
+
 std::string Pdf(const std::vector<PdfPage>& pages) {
   std::string pdf;
   {

@@ -20,6 +20,9 @@ std::string Png(const GrayImage& image);
 // The image in a format gdk-pixbuf writes: "jpeg" or "bmp".
 std::string Encoded(const GrayImage& image, const char* format);
 
+// The image as a black and white GIF, which gdk-pixbuf does not write.
+std::string Gif(const GrayImage& image);
+
 struct PdfLink {
   std::string text;  // drawn, with the annotation over it
   std::string uri;

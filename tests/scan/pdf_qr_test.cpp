@@ -122,7 +122,7 @@ TEST_P(QrImageTest, AnImageGivesTheUrlOfItsCode) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, QrImageTest,
                          ::testing::Values(ImageCase{"png", fixtures::Png}, ImageCase{"jpeg", Jpeg},
-                                           ImageCase{"bmp", Bmp}),
+                                           ImageCase{"bmp", Bmp}, ImageCase{"gif", fixtures::Gif}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QrTest, ACodeThatHoldsNoUrlIsOneRowWithItsKind) {
@@ -177,6 +177,14 @@ std::vector<TroubleCase> TroubleCases() {
   };
   message_with = replace(message_with, "See the attachment.", "https://news.example/");
   return {
+      // No cross-reference table: poppler rebuilds it, and nothing is lost.
+      {"no_xref",
+       Sample("no_xref.pdf"),
+       {},
+       {"|pdf-link|1|https://mybank.example/ w|http://0x7f.1/login",
+        "|pdf-text|1|https://mybank.example/|https://mybank.example/",
+        "|pdf-text|1|www.b[.]example|www.b.example"},
+       {}},
       {"encrypted",
        Sample("encrypted.pdf"),
        {},
