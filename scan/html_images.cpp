@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "browser/host.h"
 #include "scan/attachment.h"
 #include "scan/html_depth.h"
 #include "support/text.h"
@@ -26,34 +27,10 @@ bool ContainsDataUrl(std::string_view html) {
   return false;
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-Text PercentDecoded(std::string_view text) {
-  Text bytes;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (text[at] == '%' && at + 2 < text.size() && HexValue(text[at + 1]) >= 0 &&
-        HexValue(text[at + 2]) >= 0) {
-      bytes += static_cast<char>(HexValue(text[at + 1]) * 16 + HexValue(text[at + 2]));
-      at += 2;
-    } else {
-      bytes += text[at];
-    }
-  }
-  return bytes;
-}
-
 }  // namespace
 
 std::optional<Text> DataUrlBytes(std::string_view url) {
-  while (!url.empty() && (url.front() == ' ' || url.front() == '\t' || url.front() == '\n' ||
-                          url.front() == '\r' || url.front() == '\f')) {
-    url.remove_prefix(1);
-  }
+  url = TrimAsciiWhitespace(url);
   if (!StartsWithIgnoringAsciiCase(url, "data:")) return std::nullopt;
   const std::size_t comma = url.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
@@ -61,7 +38,7 @@ std::optional<Text> DataUrlBytes(std::string_view url) {
   const std::string_view data = url.substr(comma + 1);
   const bool base64 =
       header.size() >= 7 && AsciiLowerCase(header.substr(header.size() - 7)) == ";base64";
-  if (!base64) return PercentDecoded(data);
+  if (!base64) return PercentDecodeOnce(data);
   // GLib's decoder passes over what is no base64 (white space, line breaks).
   Text bytes(data);
   gsize length = 0;

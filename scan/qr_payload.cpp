@@ -9,14 +9,6 @@
 namespace morvik {
 namespace {
 
-constexpr std::string_view kSpace = " \t\r\n";
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kSpace);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
-}
-
 struct KnownPayload {
   std::string_view prefix;  // compared without regard to ASCII case
   const char* kind;
@@ -68,7 +60,7 @@ std::optional<FoundLink> WholeUrl(std::string_view payload) {
 }  // namespace
 
 const char* QrPayloadKind(std::string_view payload) {
-  const std::string_view trimmed = Trim(payload);
+  const std::string_view trimmed = TrimAsciiWhitespace(payload);
   for (const KnownPayload& known : kKnownPayloads) {
     if (StartsWithIgnoringAsciiCase(trimmed, known.prefix)) return known.kind;
   }
@@ -78,7 +70,7 @@ const char* QrPayloadKind(std::string_view payload) {
 void AddQrPayload(std::string_view payload, std::string_view part, std::int64_t line,
                   std::vector<FoundLink>& links) {
   const Text text = ToUtf8(payload, "").text;
-  const std::string_view trimmed = Trim(text);
+  const std::string_view trimmed = TrimAsciiWhitespace(text);
   FoundLink link;
   link.part = Text(part);
   link.element = "qr";
