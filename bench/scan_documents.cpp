@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
        PdfLink{"View your statement", "https://files.example/statement/2026-12"},
        PdfLink{"Unsubscribe", "https://news.example.org/unsubscribe?id=42"}},
       {"Your statement for December is ready.",
-       "Questions? See hxxps://help.mybank-secure[.]example/faq or www.mybank.example/help.",
+       "Questions? See hxxps://help.mybank-secure[.]example/faq",
+       "or www.mybank.example/help.",
        "Pay within 48 hours at https://pay.example/invoice/42 to avoid a fee."},
       "https://login.mybank-secure.example/verify?id=7"}});
   const std::string png = Png(QrCode("https://login.mybank-secure.example/parcel?id=9"));

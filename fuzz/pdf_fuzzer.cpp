@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
+#include "fuzz/library_leaks.h"
 #include "scan/pdf_links.h"
 
 namespace morvik::fuzz {

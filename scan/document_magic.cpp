@@ -1,6 +1,8 @@
 #include "scan/document_magic.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace morvik {
 namespace {
@@ -49,6 +51,19 @@ std::optional<ImageSize> JpegSize(std::string_view bytes) {
   return std::nullopt;
 }
 
+// A BMP header whose sizes fit the file. gdk-pixbuf's loader allocates what
+// the header's own size field says, up to 4 GiB, before it reads further.
+bool PlausibleBmpHeader(std::string_view bytes) {
+  if (bytes.size() < 26) return false;
+  const std::uint32_t header = LittleEndian32(bytes, 14);
+  constexpr std::uint32_t kHeaderSizes[] = {12, 16, 40, 52, 56, 64, 108, 124};
+  if (std::find(std::begin(kHeaderSizes), std::end(kHeaderSizes), header) == std::end(kHeaderSizes))
+    return false;
+  if (14 + header > bytes.size() || LittleEndian32(bytes, 10) > bytes.size()) return false;
+  // The colour table: at most 256 entries are ever used.
+  return header < 40 || LittleEndian32(bytes, 46) <= 256;
+}
+
 }  // namespace
 
 bool LooksLikePdf(std::string_view bytes) {
@@ -86,7 +101,7 @@ std::optional<ImageSize> DeclaredImageSize(std::string_view bytes, ImageFormat f
       if (bytes.size() < 10) return std::nullopt;
       return ImageSize{LittleEndian16(bytes, 6), LittleEndian16(bytes, 8)};
     case ImageFormat::Bmp: {
-      if (bytes.size() < 26) return std::nullopt;
+      if (!PlausibleBmpHeader(bytes)) return std::nullopt;
       // The oldest header has 16-bit fields.
       if (LittleEndian32(bytes, 14) == 12)
         return ImageSize{LittleEndian16(bytes, 18), LittleEndian16(bytes, 20)};

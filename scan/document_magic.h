@@ -24,8 +24,8 @@ struct ImageSize {
   std::int64_t height = 0;
 };
 
-// The size the header declares; nothing when the header is cut short or
-// declares none.
+// The size the header declares; nothing when the header is cut short,
+// declares none, or (a BMP) holds sizes that do not fit the file.
 std::optional<ImageSize> DeclaredImageSize(std::string_view bytes, ImageFormat format);
 
 }  // namespace morvik

@@ -19,7 +19,7 @@ struct GFree {
   void operator()(gpointer memory) const { g_free(memory); }
 };
 // Memory GLib hands over ("free with g_free").
-using GString8 = std::unique_ptr<char, GFree>;
+using GChars = std::unique_ptr<char, GFree>;
 
 struct GErrorFree {
   void operator()(GError* error) const { g_error_free(error); }

@@ -62,7 +62,9 @@ DecodedImage DecodeImage(std::string_view bytes, ImageFormat format, std::int64_
   DecodedImage decoded;
   const std::optional<ImageSize> size = DeclaredImageSize(bytes, format);
   if (!size || size->width <= 0 || size->height <= 0) {
-    decoded.problem = "image damaged: no size in its header; not searched for QR codes";
+    decoded.problem =
+        "image damaged: its header is cut short or does not fit the file; not "
+        "searched for QR codes";
     return decoded;
   }
   if (size->width * size->height > most_pixels) {

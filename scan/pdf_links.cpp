@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 #include "scan/glib_owned.h"
 #include "scan/pdf_page_image.h"
@@ -76,7 +75,7 @@ class PdfReader {
       PopplerRectangle area = link->area;
       area.y1 = height - link->area.y2;
       area.y2 = height - link->area.y1;
-      const GString8 under(poppler_page_get_text_for_area(page, &area));
+      const GChars under(poppler_page_get_text_for_area(page, &area));
       FoundLink found_link;
       found_link.part = Text(part_);
       found_link.element = "pdf-link";
@@ -93,7 +92,7 @@ class PdfReader {
 
   void ReadText(PopplerPage* page, std::int64_t number) {
     if (text_read_ > limits_.largest_pdf_text) return;
-    const GString8 text(poppler_page_get_text(page));
+    const GChars text(poppler_page_get_text(page));
     if (!text) return;
     const std::string_view page_text(text.get());
     text_read_ += page_text.size();

@@ -22,8 +22,16 @@ struct FormatCase {
   InputKind kind;  // as a file given to scan
 };
 
+// A BMP's file header and 40-byte information header: 16 x -16 pixels.
 const std::string kBmpHead = std::string("BM\x36\x00\x00\x00\0\0\0\0\x36\0\0\0\x28\0\0\0", 18) +
-                             std::string("\x10\0\0\0\xF0\xFF\xFF\xFF", 8);
+                             std::string("\x10\0\0\0\xF0\xFF\xFF\xFF", 8) + std::string(28, '\0');
+
+// kBmpHead with `value` written over the four bytes at `at`.
+std::string BmpWith(std::size_t at, std::uint32_t value) {
+  std::string bytes = kBmpHead;
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
+  return bytes;
+}
 
 const FormatCase kFormatCases[] = {
     {"\x89PNG\r\n\x1A\n....", ImageFormat::Png, false, InputKind::Image},
@@ -78,6 +86,14 @@ const SizeCase kSizeCases[] = {
     {"GIF89a\x40", ImageFormat::Gif, -1, -1},
     // A negative height: rows top-down.
     {kBmpHead, ImageFormat::Bmp, 16, 16},
+    // Header sizes the file cannot hold, on which the decoder would allocate
+    // gigabytes: the information header's size, the pixel data's offset, the
+    // number of colours.
+    {BmpWith(14, 0xFF7E0028), ImageFormat::Bmp, -1, -1},
+    {BmpWith(14, 124), ImageFormat::Bmp, -1, -1},
+    {BmpWith(10, 0x10000), ImageFormat::Bmp, -1, -1},
+    {BmpWith(46, 0xFFFFFFF0), ImageFormat::Bmp, -1, -1},
+    {kBmpHead.substr(0, 40), ImageFormat::Bmp, -1, -1},
     {kJpegHead, ImageFormat::Jpeg, 800, 600},
     // The Huffman table marker (C4) is no frame.
     {std::string("\xFF\xD8\xFF\xC4\x00\x04\x00\x00\xFF\xC0\x00\x11\x08\x00\x10\x00\x20", 17),

@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Labels, PdfLabelTest,
 struct ImageCase {
   const char* name;
   std::string (*encode)(const GrayImage&);
+  int module = 4;  // pixels a module: small codes in mail images have 2 or 3
 };
 
 std::string Jpeg(const GrayImage& image) { return fixtures::Encoded(image, "jpeg"); }
@@ -114,7 +115,7 @@ std::string Bmp(const GrayImage& image) { return fixtures::Encoded(image, "bmp")
 class QrImageTest : public ::testing::TestWithParam<ImageCase> {};
 
 TEST_P(QrImageTest, AnImageGivesTheUrlOfItsCode) {
-  const std::string image = GetParam().encode(fixtures::QrCode(kPhish));
+  const std::string image = GetParam().encode(fixtures::QrCode(kPhish, GetParam().module));
   EXPECT_EQ(Scan(image).links, std::vector<std::string>{"|qr|0||" + kPhish});
   const Scanned attached = Scan(fixtures::MailWithAttachment("image/png", "code", image));
   EXPECT_EQ(attached.links, std::vector<std::string>{"2|qr|0||" + kPhish});
@@ -122,7 +123,10 @@ TEST_P(QrImageTest, AnImageGivesTheUrlOfItsCode) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, QrImageTest,
                          ::testing::Values(ImageCase{"png", fixtures::Png}, ImageCase{"jpeg", Jpeg},
-                                           ImageCase{"bmp", Bmp}, ImageCase{"gif", fixtures::Gif}),
+                                           ImageCase{"bmp", Bmp}, ImageCase{"gif", fixtures::Gif},
+                                           ImageCase{"png_modules_of_2", fixtures::Png, 2},
+                                           ImageCase{"png_modules_of_3", fixtures::Png, 3},
+                                           ImageCase{"jpeg_modules_of_3", Jpeg, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QrTest, ACodeThatHoldsNoUrlIsOneRowWithItsKind) {
