@@ -17,7 +17,7 @@
 namespace morvik::fuzz {
 namespace {
 
-constexpr std::int64_t kMostPixels = 1000 * 1000;
+constexpr std::int64_t kMostPixels = std::int64_t{1000} * 1000;
 
 void CheckRows(const std::vector<FoundLink>& links, const Text& input) {
   for (const FoundLink& link : links) {

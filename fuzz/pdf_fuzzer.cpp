@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
-#include "fuzz/library_leaks.h"
 #include "scan/pdf_links.h"
 
 namespace morvik::fuzz {
@@ -18,7 +17,7 @@ void CheckPdf(std::string_view bytes) {
   AttachmentLimits limits;
   limits.most_pages = 4;
   limits.most_rendered_pages = 2;
-  limits.most_pixels = 1000 * 1000;  // small pages keep the runs fast
+  limits.most_pixels = std::int64_t{1000} * 1000;  // small pages keep the runs fast
   limits.most_render_seconds = 2;
   std::vector<FoundLink> links;
   std::vector<Text> problems;

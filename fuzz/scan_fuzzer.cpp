@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "fuzz/library_leaks.h"
 #include "report/output_format.h"
 #include "report/scan_record.h"
 #include "scan/document.h"

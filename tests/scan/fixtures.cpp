@@ -74,7 +74,7 @@ std::string Png(const GrayImage& image) {
   unsigned char* data = cairo_image_surface_get_data(surface.get());
   const int stride = cairo_image_surface_get_stride(surface.get());
   for (int y = 0; y < image.height; ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+    auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
     for (int x = 0; x < image.width; ++x) {
       const std::uint32_t level = image.pixels[y * image.width + x];
       row[x] = level << 16 | level << 8 | level;

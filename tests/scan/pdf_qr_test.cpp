@@ -93,6 +93,7 @@ TEST_P(PdfLabelTest, AnAttachedPdfIsToldByContentWhateverItsLabel) {
   const Scanned scanned =
       Scan(fixtures::MailWithAttachment(GetParam().type, "invoice.pdf", InvoicePdf()));
   std::vector<std::string> expected;
+  expected.reserve(kInvoiceLinks.size());
   for (const std::string& link : kInvoiceLinks) expected.push_back("2" + link);
   EXPECT_EQ(scanned.links, expected);
   EXPECT_EQ(scanned.problems, std::vector<std::string>{});

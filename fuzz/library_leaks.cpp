@@ -1,4 +1,3 @@
-#pragma once
 // What LeakSanitizer may leave unreported in targets that read PDFs: the
 // font configuration poppler loads once and keeps for the life of the
 // process, which fontconfig never frees.
