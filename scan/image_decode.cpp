@@ -67,7 +67,9 @@ DecodedImage DecodeImage(std::string_view bytes, ImageFormat format, std::int64_
         "searched for QR codes";
     return decoded;
   }
-  if (size->width * size->height > most_pixels) {
+  // Each side within the limit first: two 32-bit sides overflow their product.
+  if (size->width > most_pixels || size->height > most_pixels ||
+      size->width * size->height > most_pixels) {
     decoded.problem = "image of " + std::to_string(size->width) + "x" +
                       std::to_string(size->height) + " pixels, over the limit of " +
                       Megapixels(most_pixels) + "; not searched for QR codes";

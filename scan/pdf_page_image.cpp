@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -9,6 +10,7 @@ namespace morvik {
 namespace {
 
 constexpr double kPixelsPerPoint = 2.0;  // 144 dpi
+constexpr double kLongestSide = 32767;   // cairo's largest image surface
 
 struct SurfaceFree {
   void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
@@ -22,8 +24,13 @@ struct ContextFree {
 double RenderScale(double width, double height, std::int64_t most_pixels) {
   if (!(width > 0) || !(height > 0) || most_pixels <= 0) return 0;
   const double area = width * height * kPixelsPerPoint * kPixelsPerPoint;
-  if (area <= static_cast<double>(most_pixels)) return kPixelsPerPoint;
-  return kPixelsPerPoint * std::sqrt(static_cast<double>(most_pixels) / area);
+  const double within_pixels =
+      area <= static_cast<double>(most_pixels)
+          ? kPixelsPerPoint
+          : kPixelsPerPoint * std::sqrt(static_cast<double>(most_pixels) / area);
+  // A page a mile long and an inch wide passes no pixel limit, but no side
+  // of an image may pass cairo's.
+  return std::min({within_pixels, kLongestSide / width, kLongestSide / height});
 }
 
 GrayImage RenderPage(PopplerPage* page, std::int64_t most_pixels) {

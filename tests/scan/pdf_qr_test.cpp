@@ -237,6 +237,13 @@ std::vector<TroubleCase> TroubleCases() {
        {"image of " + std::to_string(fixtures::QrCode(kPhish).width) + "x" +
         std::to_string(fixtures::QrCode(kPhish).width) +
         " pixels, over the limit of 0 megapixels; not searched for QR codes"}},
+      // Sides of 2^32 - 1: their product passes any 64-bit count.
+      {"image_sides_of_4_billion",
+       std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 24),
+       {},
+       {},
+       {"image of 4294967295x4294967295 pixels, over the limit of 25 megapixels; not searched "
+        "for QR codes"}},
       {"image_cut_short",
        png.substr(0, 30),
        {},
@@ -272,6 +279,8 @@ const ScaleCase kScaleCases[] = {
     {595, 842, 25000000, 2.0},
     {10000, 10000, 25000000, 0.5},
     {0, 842, 25000000, 0},
+    {1e12, 1e-6, 25000000, 32767 / 1e12},
+    {-595, 842, 25000000, 0},
     {595, 842, 0, 0},
 };
 
