@@ -158,6 +158,7 @@ bool BuildReadsPdf() { return true; }
 #endif
 #ifdef MORVIK_LEAK_CHECKED
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
 
 void FindPdfLinks(std::string_view bytes, std::string_view part, const AttachmentLimits& limits,
