@@ -5,12 +5,14 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <set>
 
 #include "cli/platform.h"
 #include "cli/scan_table.h"
 #include "report/scan_record.h"
 #include "scan/document.h"
 #include "scan/mail.h"
+#include "scan/reader_availability.h"
 
 namespace morvik {
 namespace {
@@ -132,7 +134,14 @@ class Scanner {
   bool Write(const Text& name, const ScannedMessage& message) {
     const Text where = in_mailbox_ ? Printable(name) + ": message " + std::to_string(message.number)
                                    : Printable(name);
-    for (const Text& problem : message.problems) frame_.Complain(where + ": " + Printable(problem));
+    for (const Text& problem : message.problems) {
+      const bool notice = problem == kNoPdfReader || problem == kNoQrReader;
+      if (!notice) {
+        frame_.Complain(where + ": " + Printable(problem));
+      } else if (told_notices_.insert(problem).second) {
+        frame_.Complain(problem + "; scanning the rest");
+      }
+    }
     for (const Text& note : message.notes) frame_.Note(where + ": " + Printable(note));
     std::int64_t disguised = 0;
     std::int64_t disagreements = 0;
@@ -160,7 +169,8 @@ class Scanner {
   CommandFrame frame_;
   bool summaries_;
   std::optional<InputKind> forced_kind_;
-  bool in_mailbox_ = false;  // the input being scanned holds messages after "From " lines
+  std::set<Text> told_notices_;  // a build without a reader says so once a run
+  bool in_mailbox_ = false;      // the input being scanned holds messages after "From " lines
   MailLimits limits_;
   UrlReport report_;
 };

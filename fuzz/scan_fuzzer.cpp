@@ -1,6 +1,7 @@
 // `scan`'s front end: message bytes in, records out. Whatever the bytes, the
-// reading ends, every link has a URL, a place and a count, and each record
-// is one TSV line with one tab between fields and one JSON object.
+// reading ends, every link has a URL (or is a QR code that holds none), a
+// place and a count, and each record is one TSV line with one tab between
+// fields and one JSON object.
 // The first byte chooses how the rest is taken: told from the content, or
 // as a message, a mailbox, a page or a text.
 
@@ -31,6 +32,9 @@ void CheckScan(std::string_view input) {
   const Text original(input);
   MailLimits limits;
   limits.deepest_nesting = 8;
+  limits.attachments.most_pages = 2;  // PDFs and images have targets of their own
+  limits.attachments.most_rendered_pages = 1;
+  limits.attachments.most_pixels = 250 * 1000;
   UrlAnalysisOptions analysis;
   analysis.trace = (choice & 8) != 0;
   UrlRecordOptions describing;
@@ -41,7 +45,9 @@ void CheckScan(std::string_view input) {
     Require(message.number == last_message + 1, "messages are numbered in order", original);
     last_message = message.number;
     for (const ScannedLink& link : message.links) {
-      Require(!link.link.url.empty(), "every link has a URL", original);
+      Require(!link.link.url.empty() || link.link.payload_kind != nullptr,
+              "every link has a URL, or is a QR code that says what it holds",
+              original);
       Require(link.count >= 1, "every link is counted", original);
       Require(
           link.link.offset >= 0 && link.link.offset <= static_cast<std::int64_t>(bytes.size()) * 4,

@@ -33,6 +33,8 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
                 disguise.name,
                 analysis.defang ? DefangUrl(disguise.detail) : std::move(disguise.detail));
   }
+  // A QR code that holds no URL: its row says what it holds instead.
+  if (link.payload_kind != nullptr) report.comparison.reasons = {link.payload_kind};
 
   DescribeUrlReadings(source, link.line, report, describing, record);
   record.AddNumber("message", message);
@@ -49,7 +51,7 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
 
   LinkVerdict verdict;
   verdict.disguised = !report.disguises.found.empty();
-  verdict.disagrees = !report.comparison.same || shown_elsewhere;
+  verdict.disagrees = link.payload_kind == nullptr && (!report.comparison.same || shown_elsewhere);
   const BrowserHost& host = report.browser.host;
   verdict.lookalike = report.browser.ok() && host.kind == BrowserHostKind::Domain &&
                       host.lookalike != LookAlike::None && host.lookalike != LookAlike::NotChecked;

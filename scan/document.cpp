@@ -2,7 +2,9 @@
 
 #include <unordered_map>
 
+#include "scan/attachment.h"
 #include "scan/charset.h"
+#include "scan/html_images.h"
 #include "scan/html_links.h"
 #include "scan/text_links.h"
 
@@ -46,14 +48,18 @@ bool ScanBytes(std::string_view bytes, InputKind kind, const MailLimits& limits,
   }
   ScannedMessage message;
   if (kind == InputKind::Binary) {
-    message.problems.emplace_back("binary data, not mail, HTML or text; not scanned");
+    message.problems.emplace_back("binary data, not mail, HTML, text, PDF or image; not scanned");
     return handler(message);
   }
   // A page or a text file is taken as UTF-8, as ISO-8859-1 when it is not.
-  const Utf8Text text = ToUtf8(bytes, "");
+  const bool document = kind == InputKind::Pdf || kind == InputKind::Image;
+  const Utf8Text text = document ? Utf8Text{} : ToUtf8(bytes, "");
   std::vector<FoundLink> links;
-  if (kind == InputKind::Html) {
+  if (document) {
+    ScanAttachment(bytes, "", "", limits.attachments, links, message.problems);
+  } else if (kind == InputKind::Html) {
     if (!FindHtmlLinks(text.text, "", links)) message.problems.push_back(kTooDeepHtml);
+    FindHtmlImageCodes(text.text, "", limits.attachments, links, message.problems);
   } else {
     FindTextLinks(text.text, "", links);
   }

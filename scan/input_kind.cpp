@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "scan/document_magic.h"
 #include "support/text.h"
 
 namespace morvik {
@@ -99,6 +100,11 @@ bool LooksLikeHtml(std::string_view head) {
 
 InputKind DetectInputKind(std::string_view head) {
   if (head.size() > kKindSniffBytes) head = head.substr(0, kKindSniffBytes);
+  // A PDF may be all text, and an image's magic bytes are text too. A PDF
+  // header after other bytes is taken only in binary data: a text may
+  // quote one.
+  if (head.starts_with("%PDF-") || (LooksLikePdf(head) && LooksBinary(head))) return InputKind::Pdf;
+  if (ImageFormatOf(head) != ImageFormat::None) return InputKind::Image;
   if (LooksBinary(head)) return InputKind::Binary;
   if (head.starts_with("From ")) return InputKind::Mailbox;
   if (LooksLikeHeaders(head)) return InputKind::Mail;

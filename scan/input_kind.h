@@ -1,7 +1,7 @@
 #pragma once
 // What an input to `scan` is, told from its first bytes: a mail message, a
-// mailbox of them, an HTML page, plain text, or binary data that is none of
-// these.
+// mailbox of them, an HTML page, plain text, a PDF, an image (for its QR
+// codes), or binary data that is none of these.
 
 #include <iterator>
 #include <optional>
@@ -10,7 +10,7 @@
 
 namespace morvik {
 
-enum class InputKind { Mail, Mailbox, Html, Text, Binary };
+enum class InputKind { Mail, Mailbox, Html, Text, Pdf, Image, Binary };
 
 // How much of the start of an input DetectInputKind looks at.
 constexpr std::size_t kKindSniffBytes = 4096;
@@ -27,7 +27,9 @@ struct NamedInputKind {
 inline constexpr NamedInputKind kNamedInputKinds[] = {{"mail", InputKind::Mail},
                                                       {"mbox", InputKind::Mailbox},
                                                       {"html", InputKind::Html},
-                                                      {"text", InputKind::Text}};
+                                                      {"text", InputKind::Text},
+                                                      {"pdf", InputKind::Pdf},
+                                                      {"image", InputKind::Image}};
 
 inline std::optional<InputKind> InputKindNamed(std::string_view name) {
   for (const NamedInputKind& named : kNamedInputKinds) {
@@ -36,7 +38,7 @@ inline std::optional<InputKind> InputKindNamed(std::string_view name) {
   return std::nullopt;
 }
 
-// "mail, mbox, html or text".
+// "mail, mbox, html, text, pdf or image".
 inline std::string InputKindChoices() {
   std::string choices;
   for (const NamedInputKind& named : kNamedInputKinds) {

@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "scan/charset.h"
+#include "scan/html_images.h"
 #include "scan/html_links.h"
+#include "scan/mail_attachment.h"
 #include "scan/text_links.h"
 #include "scan/unfold.h"
 
@@ -131,8 +133,11 @@ class MessageWalker {
 
   void ReadLeaf(GMimePart* part, const Text& path) {
     GMimeContentType* type = g_mime_object_get_content_type(GMIME_OBJECT(part));
-    // Attachments other than text are never decoded.
-    if (type == nullptr || !g_mime_content_type_is_type(type, "text", "*")) return;
+    if (type == nullptr) return;
+    if (!g_mime_content_type_is_type(type, "text", "*")) {
+      ReadAttachmentPart(part, path, limits_.attachments, message_);
+      return;
+    }
     const bool html = g_mime_content_type_is_type(type, "text", "html");
     GMimeDataWrapper* content = g_mime_part_get_content(part);
     if (content == nullptr) return;
@@ -149,6 +154,7 @@ class MessageWalker {
     }
     GByteArray* bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(decoded.get()));
     const std::string_view raw(reinterpret_cast<const char*>(bytes->data), bytes->len);
+    if (ReadMislabelledPdf(part, path, raw, limits_.attachments, message_)) return;
     const char* charset = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), "charset");
     Utf8Text text = ToUtf8(raw, charset != nullptr ? charset : "");
     if (!text.note.empty()) message_.notes.push_back("part " + path + ": " + text.note);
@@ -162,6 +168,7 @@ class MessageWalker {
       if (!FindHtmlLinks(text.text, path, message_.links)) {
         message_.problems.push_back("part " + path + ": " + kTooDeepHtml);
       }
+      FindHtmlImageCodes(text.text, path, limits_.attachments, message_.links, message_.problems);
     } else {
       FindTextLinks(text.text, path, message_.links);
     }

@@ -1,14 +1,17 @@
 #pragma once
 // The links of e-mail messages, read with GMime: every text part (plain
-// text and HTML), whatever its transfer encoding and charset, through
-// multiparts and attached messages. Other attachments are never decoded, so
-// memory follows the largest text part, not the message.
+// text and HTML), whatever its transfer encoding and charset, and every PDF
+// and image part told by its content (mail_attachment.h), through
+// multiparts and attached messages. Other attachments are decoded no further
+// than their first bytes, so memory follows the largest text, PDF or image
+// part, not the message.
 
 #include <cstdint>
 #include <functional>
 #include <string_view>
 #include <vector>
 
+#include "scan/attachment_limits.h"
 #include "scan/link.h"
 #include "support/byte_size.h"
 
@@ -17,6 +20,7 @@ namespace morvik {
 struct MailLimits {
   int deepest_nesting = 32;                   // multiparts and attached messages inside each other
   std::size_t largest_text_part = 64 * kMiB;  // as encoded
+  AttachmentLimits attachments;               // PDF and image parts, and such files given to scan
 };
 
 // "larger than 64 MiB; not scanned": an input or a part over `limit`.

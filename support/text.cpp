@@ -188,6 +188,13 @@ Text TrimLeadingBlanks(const Text& text) {
   return first == Text::npos ? Text{} : text.substr(first);
 }
 
+std::string_view TrimAsciiWhitespace(std::string_view text) {
+  constexpr std::string_view kWhitespace = " \t\n\f\r";
+  const std::size_t first = text.find_first_not_of(kWhitespace);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kWhitespace) - first + 1);
+}
+
 Text TrimTrailingBlanks(const Text& text) {
   const std::size_t last = text.find_last_not_of(' ');
   return last == Text::npos ? Text{} : text.substr(0, last + 1);

@@ -81,6 +81,9 @@ constexpr char PercentEscapeValue(std::string_view text, std::size_t at) {
 Text TrimLeadingBlanks(const Text& text);
 Text TrimTrailingBlanks(const Text& text);
 
+// Without the ASCII white space around it (space, TAB, LF, FF, CR).
+std::string_view TrimAsciiWhitespace(std::string_view text);
+
 // A one-character text holding the low 8 bits of `code` (0 gives a NUL byte).
 Text CharText(std::int64_t code);
 

@@ -282,9 +282,50 @@ TEST(ScanProgramTest, ReadsAMailboxFromAPipe) {
   EXPECT_NE(outcome.out.find("\"message\":2,\"part\":\"2\""), std::string::npos) << outcome.out;
 }
 
+std::size_t Occurrences(const std::string& text, const std::string& needle) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
+    ++count;
+  return count;
+}
+
+// A message with a PDF (labelled image/jpeg) and a PNG, scanned twice: the
+// links come with their page, or a build without a reader says so once.
+TEST(ScanProgramTest, ReadsPdfsAndQrCodesOrSaysOnceThatItCannot) {
+  const Outcome outcome = RunCli("scan --tsv " MORVIK_PDF_SAMPLE " " MORVIK_PDF_SAMPLE);
+  const std::size_t pdf_rows = Occurrences(outcome.out, "\tpdf-link\t");
+  const std::size_t qr_rows = Occurrences(outcome.out, "\tqr\t");
+  EXPECT_EQ(pdf_rows, MORVIK_SCAN_READS_PDF ? 4u : 0u) << outcome.out;
+  EXPECT_EQ(qr_rows, (MORVIK_SCAN_READS_PDF ? 2u : 0u) + (MORVIK_SCAN_READS_QR ? 2u : 0u));
+  EXPECT_EQ(Occurrences(outcome.err, "this build reads no PDF"), MORVIK_SCAN_READS_PDF ? 0u : 1u);
+  EXPECT_EQ(Occurrences(outcome.err, "this build reads no QR codes"),
+            MORVIK_SCAN_READS_QR ? 0u : 1u);
+  EXPECT_EQ(outcome.status, MORVIK_SCAN_READS_PDF && MORVIK_SCAN_READS_QR ? 0 : 1) << outcome.err;
+  if (MORVIK_SCAN_READS_PDF) {
+    // The annotation's page and the text under it, whose host is not the link's.
+    EXPECT_NE(outcome.out.find("\t1\thttp://mybank-example.verify-id.example/login\t"),
+              std::string::npos);
+    EXPECT_NE(outcome.out.find("shown text names another host\t1\t2\tpdf-link\t0\t"
+                               "https://mybank.example/login\t"),
+              std::string::npos);
+  }
+}
+
+TEST(ScanProgramTest, NamesAnEncryptedPdfAndScansTheOthers) {
+  const Outcome outcome =
+      RunCli("scan --tsv " + Corpus("encrypted.pdf") + " " + Corpus("html_entities.html"));
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find(MORVIK_SCAN_READS_PDF ? CorpusPath("encrypted.pdf") +
+                                                         ": PDF encrypted (it needs a password)"
+                                                   : std::string("this build reads no PDF")),
+            std::string::npos)
+      << outcome.err;
+  EXPECT_NE(outcome.out.find("http://evil.example/?a=1&b=2"), std::string::npos);
+}
+
 TEST(ScanProgramTest, TakesAsOnlyForScan) {
   EXPECT_EQ(RunCli("--as html x").status, 2);
-  EXPECT_EQ(RunCli("scan --as pdf x").status, 2);
+  EXPECT_EQ(RunCli("scan --as docx x").status, 2);
   const Outcome forced = RunCli("scan --tsv --as text " + Corpus("html_entities.html"));
   EXPECT_EQ(forced.status, 0);
   EXPECT_EQ(forced.out.find("evil.example"), std::string::npos);  // entities stay text
