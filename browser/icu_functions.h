@@ -75,7 +75,11 @@ enum UScriptCode : std::int32_t {
   USCRIPT_TELUGU = 36,
   USCRIPT_THAI = 38,
 };
-enum UCharCategory : std::int32_t { U_NON_SPACING_MARK = 6 };
+enum UCharCategory : std::int32_t {
+  U_NON_SPACING_MARK = 6,
+  U_CONTROL_CHAR = 15,
+  U_FORMAT_CHAR = 16
+};
 enum : std::uint32_t {
   UIDNA_CHECK_BIDI = 4,
   UIDNA_CHECK_CONTEXTJ = 8,
@@ -107,7 +111,6 @@ enum UProperty : std::int32_t {
   UCHAR_EMOJI_MODIFIER = 59,
   UCHAR_EXTENDED_PICTOGRAPHIC = 64,
 };
-enum UCharCategory : std::int32_t { U_CONTROL_CHAR = 15, U_FORMAT_CHAR = 16 };
 enum UCharNameChoice : std::int32_t { U_UNICODE_CHAR_NAME = 0 };
 constexpr UBiDiLevel UBIDI_LTR = 0;
 constexpr UBiDiLevel UBIDI_DEFAULT_LTR = 0xfe;

@@ -52,12 +52,12 @@ endfunction()
 
 # morvik_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
 function(morvik_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   if(CMAKE_CROSSCOMPILING)
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${name} ${ARG_ARGS})
     morvik_wine_test_properties(${name})
   else()
     include(GoogleTest)
@@ -85,6 +85,17 @@ function(morvik_add_gathered_command_line_tests)
   get_property(libs GLOBAL PROPERTY MORVIK_COMMAND_LINE_TEST_LIBS)
   if(sources)
     list(REMOVE_DUPLICATES libs)
-    morvik_add_gtest(cli_tests SOURCES ${sources} LIBS ${libs})
+    # Wine has no icu.dll: the suites of what needs ICU's character data
+    # (hidden characters, their escapes, the ASCII look-alike table) run
+    # natively only; there each one runs and must pass.
+    set(needs_icu_data
+        AsciiSiteLookAlikeTest CharacterClassTest CharacterLabelTest DrawnTextTest HiddenCellTest
+        HiddenCharactersTest InvisibleBelongsTest LoadBrandsTest VisualOrderTest)
+    list(TRANSFORM needs_icu_data APPEND ".*")
+    list(TRANSFORM needs_icu_data PREPEND "*")
+    list(APPEND needs_icu_data "*EscapeTest.KeepsEveryFormatIntact/13"
+         "*EscapeTest.KeepsEveryFormatIntact/14")
+    list(JOIN needs_icu_data ":" excluded)
+    morvik_add_gtest(cli_tests SOURCES ${sources} LIBS ${libs} ARGS "--gtest_filter=-${excluded}")
   endif()
 endfunction()
