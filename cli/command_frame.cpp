@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "report/text_escape.h"
-
 namespace morvik {
 
 int TableWidth(const Terminal& terminal) {
@@ -26,12 +24,6 @@ std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Ter
     if (!sink.Flush(false)) out.clear();
   });
   return chosen;
-}
-
-Text Printable(std::string_view text) {
-  Text printable;
-  AppendEscaped(printable, text, EscapeFor::Terminal);
-  return printable;
 }
 
 CommandFrame::CommandFrame(const Options& options, const Terminal& terminal,

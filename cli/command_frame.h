@@ -12,6 +12,7 @@
 #include "cli/progress.h"
 #include "compare/url_report.h"
 #include "report/output_format.h"
+#include "report/text_escape.h"
 #include "report/url_record.h"
 
 namespace morvik {
@@ -35,11 +36,6 @@ int TableWidth(const Terminal& terminal);
 std::unique_ptr<OutputFormat> MakeOutputFormat(const Options& options, const Terminal& terminal,
                                                std::vector<TableColumn> table_columns,
                                                OutputSink& sink);
-
-// Text from the input (a file name, a charset a message names) in a line
-// for a person: its controls, direction controls and invisible characters
-// escaped, so that it can neither steer the terminal nor reorder the line.
-Text Printable(std::string_view text);
 
 class CommandFrame {
  public:

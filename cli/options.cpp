@@ -6,7 +6,6 @@
 #include "cli/scan_command.h"
 #include "compare/disguise_names.h"
 #include "compare/reasons.h"
-#include "scan/attachment_limits.h"
 #include "scan/input_kind.h"
 
 namespace morvik {
@@ -51,65 +50,12 @@ std::string_view FormatName(Format format) {
   return "";
 }
 
-// `scan` in the help: what it does, or that this build lacks it.
-constexpr const char* kScanHelp =
-    "scan reads e-mail messages (.eml), mailboxes (mbox), HTML pages and plain\n"
-    "texts (standard input when no FILE is given, or for \"-\") and shows every\n"
-    "link in them: where it stands (MIME part, element, line), the text the\n"
-    "reader is shown, the URL and its readings. Links come from a[href], area,\n"
-    "form[action], img and iframe[src] and meta refresh, made absolute by\n"
-    "<base href>, and from URLs in running text, defanged ones too. Identical\n"
-    "links in a message are shown once with their count (N).\n"
-    "PDFs (attached, whatever their label, or given directly) give their link\n"
-    "annotations (element pdf-link, the text under the link as shown text) and\n"
-    "the URLs in their text (pdf-text); QR codes in images (PNG, JPEG, GIF, BMP:\n"
-    "parts, data: images in HTML) and on PDF pages give element qr; for pdf-link,\n"
-    "pdf-text and a QR code on a PDF page LINE is the page. A code that holds no\n"
-    "URL (a payment, a Wi-Fi network, text) is one row with what it holds and no\n"
-    "host. Nothing in a PDF is run, fetched or written to disk. A document that\n"
-    "is encrypted, damaged or over a limit is named on standard error and the\n"
-    "rest is scanned. The limits:\n"
-    "%LIMITS%"
-    "On a terminal the table shows first where each link stands, what is shown,\n"
-    "where it goes and its disguises; the URL, N, reasons and the window's host\n"
-    "follow as the width allows.\n"
-    "      --as KIND     take every input for KIND: mail, mbox, html, text, pdf\n"
-    "                    or image (told from the content otherwise)\n"
-    "      --all-columns every column in scan's table, however narrow\n";
-constexpr const char* kNoScanHelp =
-    "scan (links in e-mail and HTML) is not in this build: it is built without\n"
-    "the mail and HTML libraries.\n";
-
 // "  phrase                          what it means", for the reasons and the
 // disguises alike.
 Text HelpLine(std::string_view phrase, std::string_view help) {
   Text line = "  " + Text(phrase);
   line.resize(std::max<std::size_t>(line.size() + 1, 34), ' ');
   return line + Text(help) + "\n";
-}
-
-// The scan help with the limits of PDFs and images in it, from the values
-// scan uses.
-Text ScanHelp() {
-  const AttachmentLimits limits;
-  const Text lines = "  decoded size  " + std::to_string(limits.largest_attachment >> 20) +
-                     " MiB a PDF or image, its transfer encoding undone\n"
-                     "  pages         " +
-                     std::to_string(limits.most_pages) + " a PDF read for links, the first " +
-                     std::to_string(limits.most_rendered_pages) +
-                     " rendered for QR codes\n"
-                     "  render time   " +
-                     std::to_string(static_cast<int>(limits.most_render_seconds)) +
-                     " s a PDF; no page is started after it\n"
-                     "  pixels        " +
-                     std::to_string(limits.most_pixels / 1000000) +
-                     " megapixels an image or rendered page (larger pages\n"
-                     "                are drawn smaller)\n"
-                     "  text          " +
-                     std::to_string(limits.largest_pdf_text >> 20) + " MiB of a PDF's text layer\n";
-  Text help = kScanHelp;
-  help.replace(help.find("%LIMITS%"), 8, lines);
-  return help;
 }
 
 ParsedOptions Error(const Text& message) {
@@ -238,7 +184,7 @@ Text UsageText() {
       "number (3232235777) or eight hex digits (C0A80101, 0xC0A80101) in all three\n"
       "notations, by the window's rules.\n"
       "\n";
-  usage += ScanAvailable() ? ScanHelp() : Text(kNoScanHelp);
+  usage += ScanHelp();
   usage +=
       "\n"
       "Options:\n"

@@ -4,12 +4,13 @@
 #include <memory>
 #include <string_view>
 
-#include "cli/line_reader.h"
-#include "cli/platform.h"
+#include "cli/input_file.h"
 #include "compare/convert.h"
 #include "report/conversion_record.h"
+#include "report/table_columns.h"
 #include "report/url_record.h"
 #include "support/byte_size.h"
+#include "support/line_reader.h"
 
 namespace morvik {
 namespace {
@@ -18,37 +19,15 @@ namespace {
 // endless line take all memory.
 constexpr std::size_t kLongestLineMiB = 64;
 constexpr std::size_t kLongestLine = kLongestLineMiB * kMiB;
-// The table's columns, for `convert` or for URLs.
-std::vector<TableColumn> TableColumns(const Options& options) {
-  if (options.command == Command::Convert) {
-    return {{.fields = {"input"}, .header = "INPUT"},
-            {.fields = {"notation"}, .header = "NOTATION", .width = 8},
-            {.fields = {"dotted"}, .header = "DOTTED", .width = options.defang ? 27 : 15},
-            {.fields = {"decimal"}, .header = "DECIMAL", .width = 10},
-            {.fields = {"hex"}, .header = "HEX", .width = 8},
-            {.fields = {"note"}, .header = "NOTE"}};
-  }
-  return {
-      {.fields = {"url"}, .header = "URL", .shares = 3},
-      {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
-      {.fields = {"window_dotted"}, .header = "WINDOW ADDRESS", .width = options.defang ? 27 : 15},
-      {.fields = {"window_decimal"}, .header = "DECIMAL", .width = 10},
-      {.fields = {"window_hex"}, .header = "HEX", .width = 8},
-      {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
-      {.fields = {"same"}, .header = "SAME", .width = 4},
-      {.fields = {"reasons"},
-       .header = "REASONS",
-       .shares = 3,
-       .also_field = "looks_like",
-       .also_label = "looks like "},
-      {.fields = {"disguises"}, .header = "DISGUISES", .shares = 3}};
-}
 
 class Runner {
  public:
   Runner(const Options& options, const Terminal& terminal, const ProtectedSites& sites)
       : options_(options),
-        frame_(options, terminal, TableColumns(options), /*show_progress=*/true) {
+        frame_(options, terminal,
+               options.command == Command::Convert ? ConversionTableColumns(options.defang)
+                                                   : UrlTableColumns(options.defang),
+               /*show_progress=*/true) {
     frame_.analysis().sites = &sites;
   }
 
@@ -79,12 +58,12 @@ class Runner {
 
   // False once the output is gone and reading on would be pointless.
   bool ReadInput(const Text& name) {
-    std::FILE* stream = name == "-" ? stdin : OpenInputFile(name);
-    if (stream == nullptr) {
+    const InputFile file(name);
+    if (file.get() == nullptr) {
       frame_.ComplainCannotRead(name, errno);
       return true;
     }
-    LineReader reader(stream, kLongestLine);
+    LineReader reader(file.get(), kLongestLine);
     Text line;
     bool output_open = true;
     for (;;) {
@@ -108,7 +87,6 @@ class Runner {
       }
     }
     bytes_before_ += reader.bytes_read();
-    if (stream != stdin) std::fclose(stream);
     return output_open;
   }
 

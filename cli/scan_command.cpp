@@ -1,35 +1,44 @@
 #include "cli/scan_command.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
-#include <memory>
 #include <set>
 
-#include "cli/platform.h"
-#include "cli/scan_table.h"
+#include "cli/input_file.h"
 #include "report/scan_record.h"
-#include "scan/document.h"
+#include "report/table_columns.h"
+#include "scan/input_stream.h"
 #include "scan/mail.h"
 #include "scan/reader_availability.h"
 
 namespace morvik {
 namespace {
 
-// "1 link", "2 links".
-Text Counted(std::int64_t count, const char* noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
-// Closes what it opened, never standard input.
-struct InputFile {
-  std::FILE* stream = nullptr;
-  bool owned = false;
-  ~InputFile() {
-    if (owned && stream != nullptr) std::fclose(stream);
-  }
-};
+// `scan` in the help: what it does, or that this build lacks it.
+constexpr const char* kScanHelp =
+    "scan reads e-mail messages (.eml), mailboxes (mbox), HTML pages and plain\n"
+    "texts (standard input when no FILE is given, or for \"-\") and shows every\n"
+    "link in them: where it stands (MIME part, element, line), the text the\n"
+    "reader is shown, the URL and its readings. Links come from a[href], area,\n"
+    "form[action], img and iframe[src] and meta refresh, made absolute by\n"
+    "<base href>, and from URLs in running text, defanged ones too. Identical\n"
+    "links in a message are shown once with their count (N).\n"
+    "PDFs (attached, whatever their label, or given directly) give their link\n"
+    "annotations (element pdf-link, the text under the link as shown text) and\n"
+    "the URLs in their text (pdf-text); QR codes in images (PNG, JPEG, GIF, BMP:\n"
+    "parts, data: images in HTML) and on PDF pages give element qr; for pdf-link,\n"
+    "pdf-text and a QR code on a PDF page LINE is the page. A code that holds no\n"
+    "URL (a payment, a Wi-Fi network, text) is one row with what it holds and no\n"
+    "host. Nothing in a PDF is run, fetched or written to disk. A document that\n"
+    "is encrypted, damaged or over a limit is named on standard error and the\n"
+    "rest is scanned. The limits:\n"
+    "%LIMITS%"
+    "On a terminal the table shows first where each link stands, what is shown,\n"
+    "where it goes and its disguises; the URL, N, reasons and the window's host\n"
+    "follow as the width allows.\n"
+    "      --as KIND     take every input for KIND: mail, mbox, html, text, pdf\n"
+    "                    or image (told from the content otherwise)\n"
+    "      --all-columns every column in scan's table, however narrow\n";
 
 class Scanner {
  public:
@@ -60,80 +69,31 @@ class Scanner {
  private:
   // False once the output is gone.
   bool ScanInput(const Text& name) {
-    InputFile file;
-    file.stream = name == "-" ? stdin : OpenInputFile(name);
-    file.owned = file.stream != stdin;
-    if (file.stream == nullptr) {
+    const InputFile file(name);
+    if (file.get() == nullptr) {
       frame_.ComplainCannotRead(name, errno);
       return true;
     }
-    // Mail is read back from the file part by part, so it must be seekable:
-    // a pipe is copied to a temporary file first.
-    if (std::fseek(file.stream, 0, SEEK_CUR) != 0 && !CopyToTemporaryFile(name, file)) return true;
-    const long start = std::ftell(file.stream);
-    char head[kKindSniffBytes];
-    const std::size_t head_size = std::fread(head, 1, sizeof head, file.stream);
-    if (std::ferror(file.stream)) {
-      frame_.ComplainCannotRead(name, errno);
-      return true;
+    StreamScan scan;
+    const ScanHandler handler = [&](ScannedMessage& message) {
+      return Write(name, scan.kind == InputKind::Mailbox, message);
+    };
+    const bool output_open = ScanStream(file.get(), forced_kind_, limits_, handler, scan);
+    if (!scan.failed) return output_open;
+    if (scan.error_number == 0) {
+      frame_.Complain(Printable(name) + ": " + scan.failure);
+    } else if (!scan.failure.empty()) {
+      frame_.Complain("cannot read '" + Printable(name) + "': " + scan.failure + ": " +
+                      std::strerror(scan.error_number));
+    } else {
+      frame_.ComplainCannotRead(name, scan.error_number);
     }
-    const InputKind kind = forced_kind_.value_or(DetectInputKind({head, head_size}));
-    std::fseek(file.stream, start, SEEK_SET);
-    in_mailbox_ = kind == InputKind::Mailbox;
-    const ScanHandler handler = [&](ScannedMessage& message) { return Write(name, message); };
-    if (kind == InputKind::Mail || kind == InputKind::Mailbox) {
-      const int fd = fileno(file.stream);
-      lseek(fd, start, SEEK_SET);
-      return ScanMailFile(fd, kind, limits_, handler);
-    }
-    Text bytes;
-    if (kind != InputKind::Binary && !ReadWhole(name, file.stream, bytes)) return true;
-    return ScanBytes(bytes, kind, limits_, handler);
+    return output_open;
   }
 
-  bool CopyToTemporaryFile(const Text& name, InputFile& file) {
-    std::FILE* copy = std::tmpfile();
-    if (copy == nullptr) {
-      frame_.Complain("cannot read '" + Printable(name) +
-                      "': no temporary file: " + std::strerror(errno));
-      return false;
-    }
-    char buffer[64 * 1024];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.stream)) > 0) {
-      if (std::fwrite(buffer, 1, got, copy) != got) break;
-    }
-    const bool failed = std::ferror(file.stream) || std::ferror(copy);
-    const int error = errno;
-    if (file.owned) std::fclose(file.stream);
-    file.stream = copy;
-    file.owned = true;
-    std::rewind(copy);
-    if (failed) frame_.ComplainCannotRead(name, error);
-    return !failed;
-  }
-
-  // An HTML page or a text is held whole, up to the size of a text part.
-  bool ReadWhole(const Text& name, std::FILE* stream, Text& bytes) {
-    char buffer[64 * 1024];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
-      if (bytes.size() + got > limits_.largest_text_part) {
-        frame_.Complain(Printable(name) + ": " + OverSizeProblem(limits_.largest_text_part));
-        return false;
-      }
-      bytes.append(buffer, got);
-    }
-    if (std::ferror(stream)) {
-      frame_.ComplainCannotRead(name, errno);
-      return false;
-    }
-    return true;
-  }
-
-  bool Write(const Text& name, const ScannedMessage& message) {
-    const Text where = in_mailbox_ ? Printable(name) + ": message " + std::to_string(message.number)
-                                   : Printable(name);
+  bool Write(const Text& name, bool in_mailbox, const ScannedMessage& message) {
+    const Text where = in_mailbox ? Printable(name) + ": message " + std::to_string(message.number)
+                                  : Printable(name);
     for (const Text& problem : message.problems) {
       const bool notice = problem == kNoPdfReader || problem == kNoQrReader;
       if (!notice) {
@@ -143,21 +103,12 @@ class Scanner {
       }
     }
     for (const Text& note : message.notes) frame_.Note(where + ": " + Printable(note));
-    std::int64_t disguised = 0;
-    std::int64_t disagreements = 0;
-    std::int64_t lookalikes = 0;
+    MessageTally tally;
     for (const ScannedLink& link : message.links) {
-      const LinkVerdict verdict = Describe(name, message.number, link);
-      disguised += verdict.disguised ? 1 : 0;
-      disagreements += verdict.disagrees ? 1 : 0;
-      lookalikes += verdict.lookalike ? 1 : 0;
+      tally.Add(Describe(name, message.number, link));
       if (!frame_.WriteRecord()) return false;
     }
-    if (!summaries_) return true;
-    const auto links = static_cast<std::int64_t>(message.links.size());
-    return frame_.WriteLine(
-        where + ": " + Counted(links, "link") + ", " + std::to_string(disguised) + " disguised, " +
-        Counted(disagreements, "disagreement") + ", " + Counted(lookalikes, "look-alike") + "\n");
+    return !summaries_ || frame_.WriteLine(where + ": " + tally.Summary() + "\n");
   }
 
   LinkVerdict Describe(std::string_view name, std::int64_t message, const ScannedLink& link) {
@@ -170,14 +121,17 @@ class Scanner {
   bool summaries_;
   std::optional<InputKind> forced_kind_;
   std::set<Text> told_notices_;  // a build without a reader says so once a run
-  bool in_mailbox_ = false;      // the input being scanned holds messages after "From " lines
   MailLimits limits_;
   UrlReport report_;
 };
 
 }  // namespace
 
-bool ScanAvailable() { return true; }
+Text ScanHelp() {
+  Text help = kScanHelp;
+  help.replace(help.find("%LIMITS%"), 8, DescribeAttachmentLimits(AttachmentLimits{}));
+  return help;
+}
 
 int RunScan(const Options& options, const Terminal& terminal, const ProtectedSites& sites) {
   return Scanner(options, terminal, sites).Run();

@@ -7,9 +7,10 @@
 
 namespace morvik {
 
-// False in builds without the mail and HTML libraries (the Windows
-// program), where RunScan only says so.
-bool ScanAvailable();
+// scan's part of --help: what it reads and its limits, or, in builds
+// without the mail and HTML libraries (the Windows program), that it is
+// missing; RunScan then only says so.
+Text ScanHelp();
 
 // The exit status, as for Run: 1 when an input could not be read whole.
 int RunScan(const Options& options, const Terminal& terminal, const ProtectedSites& sites);

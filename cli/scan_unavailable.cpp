@@ -6,7 +6,10 @@
 
 namespace morvik {
 
-bool ScanAvailable() { return false; }
+Text ScanHelp() {
+  return "scan (links in e-mail and HTML) is not in this build: it is built without\n"
+         "the mail and HTML libraries.\n";
+}
 
 int RunScan(const Options& /*options*/, const Terminal& /*terminal*/,
             const ProtectedSites& /*sites*/) {

@@ -34,7 +34,7 @@ void CheckScan(std::string_view input) {
   limits.deepest_nesting = 8;
   limits.attachments.most_pages = 2;  // PDFs and images have targets of their own
   limits.attachments.most_rendered_pages = 1;
-  limits.attachments.most_pixels = 250 * 1000;
+  limits.attachments.most_pixels = 250'000;
   UrlAnalysisOptions analysis;
   analysis.trace = (choice & 8) != 0;
   UrlRecordOptions describing;

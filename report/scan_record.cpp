@@ -7,6 +7,14 @@
 #include "support/refang.h"
 
 namespace morvik {
+namespace {
+
+// "1 link", "2 links".
+Text Counted(std::int64_t count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+}  // namespace
 
 LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
                                 const ScannedLink& scanned, const UrlAnalysisOptions& analysis,
@@ -56,6 +64,18 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
   verdict.lookalike = report.browser.ok() && host.kind == BrowserHostKind::Domain &&
                       host.lookalike != LookAlike::None && host.lookalike != LookAlike::NotChecked;
   return verdict;
+}
+
+void MessageTally::Add(const LinkVerdict& verdict) {
+  links += 1;
+  disguised += verdict.disguised ? 1 : 0;
+  disagreements += verdict.disagrees ? 1 : 0;
+  lookalikes += verdict.lookalike ? 1 : 0;
+}
+
+Text MessageTally::Summary() const {
+  return Counted(links, "link") + ", " + std::to_string(disguised) + " disguised, " +
+         Counted(disagreements, "disagreement") + ", " + Counted(lookalikes, "look-alike");
 }
 
 }  // namespace morvik

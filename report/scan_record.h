@@ -28,4 +28,16 @@ LinkVerdict DescribeScannedLink(std::string_view source, std::int64_t message,
                                 const UrlRecordOptions& describing, UrlReport& report,
                                 Record& record);
 
+// What a message's links come to, for the line after them on a terminal.
+struct MessageTally {
+  std::int64_t links = 0;
+  std::int64_t disguised = 0;
+  std::int64_t disagreements = 0;
+  std::int64_t lookalikes = 0;
+
+  void Add(const LinkVerdict& verdict);
+  // "3 links, 1 disguised, 0 disagreements, 1 look-alike".
+  Text Summary() const;
+};
+
 }  // namespace morvik

@@ -202,4 +202,10 @@ std::size_t PieceLength(std::string_view text, std::size_t limit) {
   return size;
 }
 
+Text Printable(std::string_view text) {
+  Text printable;
+  AppendEscaped(printable, text, EscapeFor::Terminal);
+  return printable;
+}
+
 }  // namespace morvik

@@ -25,6 +25,11 @@ enum class EscapeFor {
 // The text as one field of a line: no tab or line break survives.
 void AppendEscaped(Text& out, std::string_view text, EscapeFor target);
 
+// Text from the input (a file name, a charset a message names) in a line
+// for a person: escaped as for a terminal, so that it can neither steer the
+// terminal nor reorder the line.
+Text Printable(std::string_view text);
+
 // A JSON string literal, quotes included. Controls, direction controls and
 // invisible characters are written as \u escapes. Bytes that are not UTF-8 become
 // \udc80 to \udcff (the "surrogateescape" convention: Python's

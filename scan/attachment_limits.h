@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "support/text.h"
+
 namespace morvik {
 
 struct AttachmentLimits {
@@ -20,5 +22,9 @@ struct AttachmentLimits {
   // One PDF's text layer, all pages together.
   std::size_t largest_pdf_text = std::size_t{16} * 1024 * 1024;
 };
+
+// One line for each limit, "  pages         100 a PDF read for links, ...",
+// as --help shows them.
+Text DescribeAttachmentLimits(const AttachmentLimits& limits);
 
 }  // namespace morvik

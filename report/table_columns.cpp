@@ -1,4 +1,4 @@
-#include "cli/scan_table.h"
+#include "report/table_columns.h"
 
 #include <algorithm>
 
@@ -23,7 +23,36 @@ bool Fits(const std::vector<Choice>& columns, int line_width) {
   return shares == 0 || (line_width - fixed) / shares >= kNarrowestReadableCell;
 }
 
+// Room for a dotted address, defanged ("192[.]168[.]1[.]1") or not.
+int DottedWidth(bool defang) { return defang ? 27 : 15; }
+
 }  // namespace
+
+std::vector<TableColumn> UrlTableColumns(bool defang) {
+  return {
+      {.fields = {"url"}, .header = "URL", .shares = 3},
+      {.fields = {"window_host"}, .header = "WINDOW HOST", .shares = 2},
+      {.fields = {"window_dotted"}, .header = "WINDOW ADDRESS", .width = DottedWidth(defang)},
+      {.fields = {"window_decimal"}, .header = "DECIMAL", .width = 10},
+      {.fields = {"window_hex"}, .header = "HEX", .width = 8},
+      {.fields = {"browser_host_display", "browser_error"}, .header = "BROWSER HOST", .shares = 2},
+      {.fields = {"same"}, .header = "SAME", .width = 4},
+      {.fields = {"reasons"},
+       .header = "REASONS",
+       .shares = 3,
+       .also_field = "looks_like",
+       .also_label = "looks like "},
+      {.fields = {"disguises"}, .header = "DISGUISES", .shares = 3}};
+}
+
+std::vector<TableColumn> ConversionTableColumns(bool defang) {
+  return {{.fields = {"input"}, .header = "INPUT"},
+          {.fields = {"notation"}, .header = "NOTATION", .width = 8},
+          {.fields = {"dotted"}, .header = "DOTTED", .width = DottedWidth(defang)},
+          {.fields = {"decimal"}, .header = "DECIMAL", .width = 10},
+          {.fields = {"hex"}, .header = "HEX", .width = 8},
+          {.fields = {"note"}, .header = "NOTE"}};
+}
 
 std::vector<TableColumn> ScanTableColumns(int line_width, bool all_columns) {
   std::vector<Choice> chosen = {

@@ -1,7 +1,7 @@
 // scan's table: the reader's columns always, the others as the width
 // allows, and never a flexible cell too narrow to read.
 
-#include "cli/scan_table.h"
+#include "report/table_columns.h"
 
 #include <gtest/gtest.h>
 
