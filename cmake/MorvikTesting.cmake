@@ -93,8 +93,6 @@ function(morvik_add_gathered_command_line_tests)
         HiddenCharactersTest InvisibleBelongsTest LoadBrandsTest VisualOrderTest)
     list(TRANSFORM needs_icu_data APPEND ".*")
     list(TRANSFORM needs_icu_data PREPEND "*")
-    list(APPEND needs_icu_data "*EscapeTest.KeepsEveryFormatIntact/13"
-         "*EscapeTest.KeepsEveryFormatIntact/14")
     list(JOIN needs_icu_data ":" excluded)
     morvik_add_gtest(cli_tests SOURCES ${sources} LIBS ${libs} ARGS "--gtest_filter=-${excluded}")
   endif()

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "browser/icu_functions.h"
 #include "support/utf8.h"
 
 namespace morvik {
@@ -16,6 +17,9 @@ struct EscapeCase {
   std::string json;
   std::string tsv;
   std::string terminal;
+  // Invisible characters are known from ICU's character data, which Windows
+  // without icu.dll (and so Wine) lacks.
+  bool needs_icu_data = false;
 };
 
 const EscapeCase kEscapeCases[] = {
@@ -60,8 +64,9 @@ const EscapeCase kEscapeCases[] = {
     {"ex\u200Bample\u00AD\uFEFF",
      R"("ex\u200bample\u00ad\ufeff")",
      "ex\u200Bample\u00AD\uFEFF",
-     "ex<U+200B>ample<U+00AD><U+FEFF>"},
-    {"a\U000E0041", R"("a\udb40\udc41")", "a\U000E0041", "a<U+E0041>"},  // above U+FFFF
+     "ex<U+200B>ample<U+00AD><U+FEFF>",
+     true},
+    {"a\U000E0041", R"("a\udb40\udc41")", "a\U000E0041", "a<U+E0041>", true},  // above U+FFFF
     // What is drawn stays; text that would pass for an escape of ours does not.
     {"\u00A0\U0001F600<b>",
      "\"\u00A0\U0001F600<b>\"",
@@ -79,6 +84,7 @@ class EscapeTest : public ::testing::TestWithParam<EscapeCase> {};
 
 TEST_P(EscapeTest, KeepsEveryFormatIntact) {
   const EscapeCase& test = GetParam();
+  if (test.needs_icu_data && Icu() == nullptr) GTEST_SKIP() << "no ICU character data here";
   std::string json;
   AppendJsonString(json, test.text);
   EXPECT_EQ(json, test.json);
