@@ -12,7 +12,8 @@ static_assert(kListSeparator.size() <= kDisguisePunctuation &&
 
 class TsvFormat final : public OutputFormat {
  public:
-  explicit TsvFormat(EscapeFor target) : target_(target) {}
+  explicit TsvFormat(EscapeFor target)
+      : target_(target), most_per_byte_(MostEscapedBytes(target)) {}
 
   void Begin(const Record& shape, Text& out) override {
     const char* separator = "";
@@ -39,7 +40,7 @@ class TsvFormat final : public OutputFormat {
   // Every value at its most escaped, the most punctuation of an item (a
   // disguise's), a tab for each field and the newline.
   std::size_t MostLineBytes(const Record& record) const {
-    return MostEscapedBytes(target_) * record.value_bytes() +
+    return most_per_byte_ * record.value_bytes() +
            kDisguisePunctuation * record.items() + record.fields().size() + 1;
   }
 
@@ -47,7 +48,7 @@ class TsvFormat final : public OutputFormat {
 
   void WriteValue(LineWriter& line, const Field& field) {
     const auto escape = [this](char* to, std::string_view text) { return WriteTsv(to, text); };
-    if (WriteScalar(line, field, MostEscapedBytes(target_), escape)) return;
+    if (WriteScalar(line, field, most_per_byte_, escape)) return;
     switch (field.kind) {
       case FieldKind::List: {
         std::string_view separator;
@@ -77,6 +78,7 @@ class TsvFormat final : public OutputFormat {
   }
 
   EscapeFor target_;
+  std::size_t most_per_byte_;
 };
 
 }  // namespace

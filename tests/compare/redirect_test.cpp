@@ -35,6 +35,8 @@ const InnerUrlCase kInnerUrlCases[] = {
     {"https://a.example/?u=http", ""},
     {"https://a.example/?u=https%3A%2Fb.example", ""},
     {"https://a.example/?u=https:%2F%2Fb.example", ""},
+    {"https://a.example/?u=ftp://b.example/&v=x%3Ay", ""},
+    {"https://a.example/?u=http25%3A%2F%2Fb.example", ""},
     {"https://a.example/https", ""},
     {"https://https://b.example/", ""},
     {"http://a.example", ""},
