@@ -190,8 +190,9 @@ bool IsAscii(std::string_view text) {
     std::memcpy(&word, text.data() + at, sizeof word);
     if ((word & kTopBits) != 0) return false;
   }
-  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  });
 }
 
 Text TrimLeadingBlanks(const Text& text) {

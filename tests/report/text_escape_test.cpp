@@ -216,21 +216,26 @@ const LongestEscapeCase kLongestEscapeCases[] = {
 class LongestEscapeTest : public ::testing::TestWithParam<LongestEscapeCase> {};
 
 TEST_P(LongestEscapeTest, FitsTheRoomPromised) {
+  constexpr std::size_t kGuard = 32;  // bytes past the room, which stay as they were
   for (const std::size_t repeat : {1, 3, 40}) {
     std::string text;
     for (std::size_t i = 0; i < repeat; ++i) text += GetParam().text;
     for (const EscapeFor target : {EscapeFor::Tsv, EscapeFor::Terminal}) {
-      std::string written(MostEscapedBytes(target) * text.size() + 1, '#');
+      const std::size_t room = MostEscapedBytes(target) * text.size();
+      std::string written(room + kGuard, '#');
       const char* end = WriteEscaped(written.data(), text, target);
       const auto size = static_cast<std::size_t>(end - written.data());
       EXPECT_LE(size, MostEscapedBytes(target) * text.size()) << text;
+      EXPECT_EQ(written.substr(room), std::string(kGuard, '#')) << text;
       std::string appended;
       AppendEscaped(appended, text, target);
       EXPECT_EQ(written.substr(0, size), appended);
     }
-    std::string json(kMostJsonEscapedBytes * text.size() + 1, '#');
+    const std::size_t room = kMostJsonEscapedBytes * text.size();
+    std::string json(room + kGuard, '#');
     const auto size = static_cast<std::size_t>(WriteJsonContent(json.data(), text) - json.data());
     EXPECT_LE(size, kMostJsonEscapedBytes * text.size()) << text;
+    EXPECT_EQ(json.substr(room), std::string(kGuard, '#')) << text;
   }
 }
 
