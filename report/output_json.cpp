@@ -93,13 +93,13 @@ class JsonLinesFormat final : public OutputFormat {
                            std::string_view second, const Texts& texts) {
     char separator = '[';
     for (const Item& item : items) {
-      const auto [one, two] = texts(item);
+      const std::pair<std::string_view, std::string_view> both = texts(item);
       line.Put(separator);
       separator = ',';
       line.Put(first);
-      line.Write([&](char* to) { return WriteString(to, one); });
+      line.Write([&](char* to) { return WriteString(to, both.first); });
       line.Put(second);
-      line.Write([&](char* to) { return WriteString(to, two); });
+      line.Write([&](char* to) { return WriteString(to, both.second); });
       line.Put('}');
     }
     line.Put(items.empty() ? "[]" : "]");
