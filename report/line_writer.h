@@ -2,7 +2,7 @@
 // Output written through a pointer into room made beforehand: one check of
 // the room for a whole line instead of one append, with its own checks and
 // its closing NUL, for each value and piece of punctuation. Measured worth:
-// 9 % of the whole program's instructions for TSV, 12 % for JSON
+// 2 % of the whole program's instructions for TSV, 3 % for JSON
 // (callgrind, 20,000 URLs).
 
 #include <algorithm>
