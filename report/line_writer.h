@@ -7,11 +7,40 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "support/text.h"
 
 namespace morvik {
+
+// `text` copied to `to`; returns the end of the copy. Most pieces of a line
+// are short, and a short one is copied in two moves that may overlap, not
+// handed to memcpy. Measured worth: 1 % of the whole program's instructions
+// for JSON, 0.5 % for TSV (callgrind, 20,000 URLs).
+inline char* CopyText(char* to, std::string_view text) {
+  const char* from = text.data();
+  const std::size_t size = text.size();
+  const auto head_and_tail = [&]<typename Word>(Word) {
+    Word head;
+    Word tail;
+    std::memcpy(&head, from, sizeof(Word));
+    std::memcpy(&tail, from + size - sizeof(Word), sizeof(Word));
+    std::memcpy(to, &head, sizeof(Word));
+    std::memcpy(to + size - sizeof(Word), &tail, sizeof(Word));
+  };
+  if (size >= 8 && size <= 16) {
+    head_and_tail(std::uint64_t{});
+  } else if (size >= 4 && size < 8) {
+    head_and_tail(std::uint32_t{});
+  } else if (size < 4) {
+    for (std::size_t i = 0; i < size; ++i) to[i] = from[i];
+  } else {
+    std::memcpy(to, from, size);
+  }
+  return to + size;
+}
 
 class LineWriter {
  public:
@@ -33,7 +62,7 @@ class LineWriter {
     at_ = room_.data();
     end_ = at_ + room_.size();
   }
-  void Put(std::string_view text) { at_ = std::copy(text.begin(), text.end(), at_); }
+  void Put(std::string_view text) { at_ = CopyText(at_, text); }
   void Put(char c) { *at_++ = c; }
   // `write(at)` writes from `at` on and returns where it stopped.
   template <typename Writer>

@@ -17,7 +17,7 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-char* Put(char* to, std::string_view text) { return std::copy(text.begin(), text.end(), to); }
+char* Put(char* to, std::string_view text) { return CopyText(to, text); }
 
 char* PutHexByte(char* to, unsigned char byte) {
   *to++ = kHexDigits[byte >> 4];
