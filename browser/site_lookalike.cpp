@@ -85,28 +85,27 @@ const ProtectedSite* OneEditAway(const ProtectedSites& sites, std::string_view l
 }
 
 // "paypal-secure", "secure-paypal", "my-paypal-login": hyphen-separated
-// words, some of them a site's label. Each run of words from `start` to a
-// "-" (or the end) is tried, the runs from the first word before those from
-// the second, shorter runs first; the words are found as they are read,
-// without a list of them made for each name.
+// words, some of them a site's label.
 const ProtectedSite* WithAddedWord(const ProtectedSites& sites, std::string_view label) {
-  constexpr std::size_t kNone = std::string_view::npos;
-  if (label.find('-') == kNone) return nullptr;
-  for (std::size_t start = 0; start != kNone;) {
-    for (std::size_t end = label.find('-', start);; end = label.find('-', end + 1)) {
-      if (start == 0 && end == kNone) break;  // all of it: no word added
-      const std::string_view run = label.substr(start, end == kNone ? kNone : end - start);
-      if (run.size() >= kShortestWordedLabel) {
-        const ProtectedSite* site =
-            FindSite(sites, HashKey(SiteKey::Label, run), [&](const ProtectedSite& s) {
-              return s.label() == run;
-            });
-        if (site != nullptr) return site;
-      }
-      if (end == kNone) break;
+  if (label.find('-') == std::string_view::npos) return nullptr;
+  std::vector<std::size_t> starts{0};
+  for (std::size_t at = label.find('-'); at != std::string_view::npos;
+       at = label.find('-', at + 1)) {
+    starts.push_back(at + 1);
+  }
+  const std::size_t words = starts.size();
+  for (std::size_t first = 0; first < words; ++first) {
+    for (std::size_t last = first; last < words; ++last) {
+      if (first == 0 && last + 1 == words) continue;  // all of it: no word added
+      const std::size_t end = last + 1 == words ? label.size() : starts[last + 1] - 1;
+      const std::string_view run = label.substr(starts[first], end - starts[first]);
+      if (run.size() < kShortestWordedLabel) continue;
+      const ProtectedSite* site =
+          FindSite(sites, HashKey(SiteKey::Label, run), [&](const ProtectedSite& s) {
+            return s.label() == run;
+          });
+      if (site != nullptr) return site;
     }
-    const std::size_t dash = label.find('-', start);
-    start = dash == kNone ? kNone : dash + 1;
   }
   return nullptr;
 }
