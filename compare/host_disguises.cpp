@@ -86,8 +86,12 @@ void FindUserPart(const LinkFacts& link, LinkDisguises& found) {
   if (decoy.empty()) return;
   Text detail = Evidence(decoy);
   if (const std::optional<std::string_view> name = LeadingHostName(decoy)) {
-    detail +=
-        name->size() == decoy.size() ? ", a host name" : ", starts with host name " + Text(*name);
+    if (name->size() == decoy.size()) {
+      detail += ", a host name";
+    } else {
+      detail += ", starts with host name ";
+      detail += *name;
+    }
   }
   AddDisguise(found.found, kUserPartDisguise, std::move(detail));
 }

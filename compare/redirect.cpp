@@ -21,13 +21,18 @@ bool StartsAbsolute(std::string_view text) {
          StartsWithIgnoringAsciiCase(text, "https://");
 }
 
-// Where the URL's own authority ends: after the scheme and its slashes,
-// at the first "/", "\", "?" or "#" (each found by memchr: an authority
-// with a long decoy is common, and this runs for every URL).
-std::size_t AuthorityEnd(std::string_view url) {
+// Where the URL's own authority starts: after the scheme and its slashes.
+std::size_t AuthorityStart(std::string_view url) {
   std::size_t at = 0;
   if (const std::optional<std::string_view> scheme = LeadingScheme(url)) at = scheme->size() + 1;
   while (at < url.size() && (url[at] == '/' || url[at] == '\\')) ++at;
+  return at;
+}
+
+// Where the URL's own authority ends, `at` its start: at the first "/",
+// "\", "?" or "#" (each found by memchr: an authority with a long decoy is
+// common).
+std::size_t AuthorityEnd(std::string_view url, std::size_t at) {
   std::size_t end = url.size();
   for (const char ends : {'/', '\\', '?', '#'}) end = std::min(end, url.find(ends, at));
   return end;
@@ -83,10 +88,32 @@ std::optional<Text> AbsoluteUrlIn(std::string_view value) {
   return std::nullopt;
 }
 
+// An inner URL starts "http://" or "https://" as written, or "http" or
+// "https" and an escaped colon ("%3A", "%253A", ...): told from their "://"
+// and "3A", which most URLs lack after their own scheme. Those are not
+// searched further, nor is their authority's end looked for. Measured
+// worth: 2.5 % of the whole program's instructions (callgrind, 20,000 URLs).
+bool MayHoldInnerUrl(std::string_view url, std::size_t from) {
+  for (std::size_t at = url.find(':', from); at != kNone; at = url.find(':', at + 1)) {
+    if (url.substr(at + 1, 2) == "//" && SchemeStart(url, at) != kNone) return true;
+  }
+  for (std::size_t at = url.find('3', from); at != kNone; at = url.find('3', at + 1)) {
+    if (at + 1 == url.size() || (url[at + 1] | 0x20) != 'a') continue;
+    std::size_t escape = at;  // back over the "25" of escapes of escapes, to the "%"
+    while (escape >= 2 && url.substr(escape - 2, 2) == "25") escape -= 2;
+    if (escape >= 1 && url[escape - 1] == '%' && SchemeStart(url, escape - 1) != kNone) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 std::optional<Text> InnerUrl(std::string_view url) {
-  const std::size_t authority_end = AuthorityEnd(url);
+  const std::size_t authority_start = AuthorityStart(url);
+  if (!MayHoldInnerUrl(url, authority_start)) return std::nullopt;
+  const std::size_t authority_end = AuthorityEnd(url, authority_start);
   const std::size_t query = url.find('?', authority_end);
   // An inner URL's scheme ends in ":" or in an escaped one ("%3A"): the
   // places of those two bytes are found first (memchr), which costs far

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/line_writer.h"
 #include "report/record.h"
 #include "report/text_escape.h"
 #include "support/text.h"
@@ -27,24 +28,57 @@ class OutputFormat {
 
  protected:
   static constexpr std::size_t kSpillBytes = std::size_t{64} * 1024;
+  // Where each line is written before it goes to the output (see LineWriter).
+  Text line_room_;
   void Spill(Text& out) const {
     if (spill_ && out.size() >= kSpillBytes) spill_(out);
   }
-  // A text field by `append`, upper-cased where the field asks for it; a
-  // long one a piece at a time, spilling between the pieces.
-  template <typename Append>
-  void AppendTextField(Text& out, const Field& field, const Append& append) {
-    const auto shown = [&](Text& to, std::string_view piece) {
-      field.upper_case ? AppendUpperCase(to, piece, upper_case_piece_, append) : append(to, piece);
-    };
-    if (field.text().size() <= kSpillBytes) {
-      shown(out, field.text());
-    } else {
-      AppendInPieces(out, field.text(), shown, [&] { Spill(out); });
+
+  // A text (without quotes), number or truth value, written alike by every
+  // format but for the escaper: `write(to, piece)` writes a piece of text
+  // escaped from `to` on, to at most `most_per_byte` bytes for each, and
+  // returns where it stopped. False for a field of another kind, which is
+  // the format's own to write.
+  template <typename Write>
+  bool WriteScalar(LineWriter& line, const Field& field, std::size_t most_per_byte,
+                   const Write& write) {
+    switch (field.kind) {
+      case FieldKind::Null: return true;
+      case FieldKind::Text: WriteTextField(line, field, most_per_byte, write); return true;
+      case FieldKind::Number: line.Put(field.text()); return true;  // digits and a sign only
+      case FieldKind::Bool: line.Put(field.flag ? "true" : "false"); return true;
+      default: return false;
     }
   }
 
  private:
+  // As it is, or upper-cased, or escaped; a long text a piece at a time,
+  // each in room of its own, spilling between the pieces.
+  template <typename Write>
+  void WriteTextField(LineWriter& line, const Field& field, std::size_t most_per_byte,
+                      const Write& write) {
+    const auto shown = [&](char* to, std::string_view piece) {
+      if (field.plain) return std::copy(piece.begin(), piece.end(), to);
+      return field.upper_case ? WriteUpperCase(to, piece, upper_case_piece_, write)
+                              : write(to, piece);
+    };
+    const std::string_view text = field.text();
+    if (text.size() <= Record::kLongText) {
+      line.Write([&](char* to) { return shown(to, text); });
+      return;
+    }
+    line.Aside([&](Text& out) {
+      AppendInPieces(
+          out,
+          text,
+          [&](Text& to, std::string_view piece) {
+            AppendWritten(
+                to, most_per_byte * piece.size(), [&](char* at) { return shown(at, piece); });
+          },
+          [&] { Spill(out); });
+    });
+  }
+
   std::function<void(Text&)> spill_;
   Text upper_case_piece_;
 };

@@ -4,9 +4,16 @@
 namespace morvik {
 namespace {
 
+constexpr std::string_view kListSeparator = ", ";
+constexpr std::string_view kStepSeparator = "; ";
+constexpr std::string_view kStepColon = ": ";
+static_assert(kListSeparator.size() <= kDisguisePunctuation &&
+              kStepSeparator.size() + kStepColon.size() <= kDisguisePunctuation);
+
 class TsvFormat final : public OutputFormat {
  public:
-  explicit TsvFormat(EscapeFor target) : target_(target) {}
+  explicit TsvFormat(EscapeFor target)
+      : target_(target), most_per_byte_(MostEscapedBytes(target)) {}
 
   void Begin(const Record& shape, Text& out) override {
     const char* separator = "";
@@ -19,56 +26,59 @@ class TsvFormat final : public OutputFormat {
   }
 
   void Write(const Record& record, Text& out) override {
+    LineWriter line(out, line_room_, MostLineBytes(record));
     bool first = true;
     for (const Field& field : record.fields()) {
-      if (!first) out += '\t';
+      if (!first) line.Put('\t');
       first = false;
-      AppendValue(field, out);
+      WriteValue(line, field);
     }
-    out += '\n';
+    line.Put('\n');
   }
 
  private:
-  void AppendTsv(Text& out, std::string_view text) const { AppendEscaped(out, text, target_); }
+  // Every value at its most escaped, the most punctuation of an item (a
+  // disguise's), a tab for each field and the newline.
+  std::size_t MostLineBytes(const Record& record) const {
+    return most_per_byte_ * record.value_bytes() +
+           kDisguisePunctuation * record.items() + record.fields().size() + 1;
+  }
 
-  void AppendValue(const Field& field, Text& out) {
+  char* WriteTsv(char* to, std::string_view text) const { return WriteEscaped(to, text, target_); }
+
+  void WriteValue(LineWriter& line, const Field& field) {
+    const auto escape = [this](char* to, std::string_view text) { return WriteTsv(to, text); };
+    if (WriteScalar(line, field, most_per_byte_, escape)) return;
     switch (field.kind) {
-      case FieldKind::Null: return;
-      case FieldKind::Text:
-        if (field.plain) {
-          out += field.text();
-        } else {
-          AppendTextField(
-              out, field, [this](Text& to, std::string_view piece) { AppendTsv(to, piece); });
-        }
-        return;
-      case FieldKind::Number: out += field.text(); return;  // digits and a sign only
-      case FieldKind::Bool: out += field.flag ? "true" : "false"; return;
       case FieldKind::List: {
-        const char* separator = "";
+        std::string_view separator;
         for (const char* item : *field.list) {
-          out += separator;
-          out += item;
-          separator = ", ";
+          line.Put(separator);
+          line.Put(item);
+          separator = kListSeparator;
         }
         return;
       }
       case FieldKind::Trace: {
-        const char* separator = "";
+        std::string_view separator;
         for (const TraceStep& step : *field.trace) {
-          out += separator;
-          AppendTsv(out, step.step);
-          out += ": ";
-          AppendTsv(out, step.text);
-          separator = "; ";
+          line.Put(separator);
+          line.Write([&](char* to) { return WriteTsv(to, step.step); });
+          line.Put(kStepColon);
+          line.Write([&](char* to) { return WriteTsv(to, step.text); });
+          separator = kStepSeparator;
         }
         return;
       }
-      case FieldKind::Disguises: AppendDisguises(out, *field.disguises, target_); return;
+      case FieldKind::Disguises:
+        line.Write([&](char* to) { return WriteDisguises(to, *field.disguises, target_); });
+        return;
+      default: return;
     }
   }
 
   EscapeFor target_;
+  std::size_t most_per_byte_;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #endif
 
 #include "browser/character_class.h"
+#include "report/line_writer.h"
 #include "support/utf8.h"
 
 namespace morvik {
@@ -16,24 +17,28 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-void AppendHexByte(Text& out, unsigned char byte) {
-  out += kHexDigits[byte >> 4];
-  out += kHexDigits[byte & 15];
+char* Put(char* to, std::string_view text) { return CopyText(to, text); }
+
+char* PutHexByte(char* to, unsigned char byte) {
+  *to++ = kHexDigits[byte >> 4];
+  *to++ = kHexDigits[byte & 15];
+  return to;
 }
 
 // "<U+202E>": a character that would act on the terminal or hide, named.
-void AppendVisibleEscape(Text& out, char32_t code_point) {
-  out += '<';
-  out += CodePointNumber(code_point);
-  out += '>';
+char* PutVisibleEscape(char* to, char32_t code_point) {
+  *to++ = '<';
+  to = Put(to, CodePointNumber(code_point));
+  *to++ = '>';
+  return to;
 }
 
 // "\u202e"; a pair of surrogates above U+FFFF.
-void AppendJsonEscape(Text& out, char32_t code_point) {
-  const auto unit = [&out](char32_t value) {
-    out += "\\u";
-    AppendHexByte(out, static_cast<unsigned char>(value >> 8));
-    AppendHexByte(out, static_cast<unsigned char>(value & 0xFF));
+char* PutJsonEscape(char* to, char32_t code_point) {
+  const auto unit = [&to](char32_t value) {
+    to = Put(to, "\\u");
+    to = PutHexByte(to, static_cast<unsigned char>(value >> 8));
+    to = PutHexByte(to, static_cast<unsigned char>(value & 0xFF));
   };
   if (code_point < 0x10000) {
     unit(code_point);
@@ -41,6 +46,7 @@ void AppendJsonEscape(Text& out, char32_t code_point) {
     unit(0xD800 + ((code_point - 0x10000) >> 10));
     unit(0xDC00 + ((code_point - 0x10000) & 0x3FF));
   }
+  return to;
 }
 
 // What the reader of the output would not see as it is: a control, a
@@ -99,12 +105,12 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t at, char quote) {
 #endif
 }
 
+// Both escapers keep runs of bytes that need no escape, well-formed UTF-8
+// included, and copy each run whole.
 }  // namespace
 
-// Both escapers keep runs of bytes that need no escape, well-formed UTF-8
-// included, and append each run whole.
-void AppendJsonContent(Text& out, std::string_view text) {
-  std::size_t kept = 0;  // the bytes before it are in `out`
+char* WriteJsonContent(char* to, std::string_view text) {
+  std::size_t kept = 0;  // the bytes before it are written
   for (std::size_t at = PlainRunEnd(text, 0, '"'); at < text.size();
        at = PlainRunEnd(text, at, '"')) {
     const auto byte = static_cast<unsigned char>(text[at]);
@@ -117,38 +123,31 @@ void AppendJsonContent(Text& out, std::string_view text) {
       at += length;
       continue;
     }
-    out.append(text, kept, at - kept);
+    to = Put(to, text.substr(kept, at - kept));
     switch (byte) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"': to = Put(to, "\\\""); break;
+      case '\\': to = Put(to, "\\\\"); break;
+      case '\n': to = Put(to, "\\n"); break;
+      case '\r': to = Put(to, "\\r"); break;
+      case '\t': to = Put(to, "\\t"); break;
       default:
         if (length > 0) {  // a control character, or a character hidden on screen
-          AppendJsonEscape(out, code_point);
+          to = PutJsonEscape(to, code_point);
         } else {  // a byte that is not UTF-8
-          out += "\\udc";
-          AppendHexByte(out, byte);
+          to = PutHexByte(Put(to, "\\udc"), byte);
         }
     }
     at = kept = at + std::max<std::size_t>(1, length);
   }
-  out.append(text, kept);
+  return Put(to, text.substr(kept));
 }
 
-void AppendJsonString(Text& out, std::string_view text) {
-  out += '"';
-  AppendJsonContent(out, text);
-  out += '"';
-}
-
-void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
+char* WriteEscaped(char* to, std::string_view text, EscapeFor target) {
   const bool visible = target == EscapeFor::Terminal;
   // For a person, a "<" also stops the run: one that begins "<U+" in the
   // text itself is escaped, so that it cannot pass for one of ours.
   const char stop = visible ? '<' : '\\';
-  std::size_t kept = 0;  // the bytes before it are in `out`
+  std::size_t kept = 0;  // the bytes before it are written
   for (std::size_t at = PlainRunEnd(text, 0, stop); at < text.size();
        at = PlainRunEnd(text, at, stop)) {
     const auto byte = static_cast<unsigned char>(text[at]);
@@ -163,25 +162,57 @@ void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
       at += length;
       continue;
     }
-    out.append(text, kept, at - kept);
+    to = Put(to, text.substr(kept, at - kept));
     switch (byte) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
+      case '\\': to = Put(to, "\\\\"); break;
+      case '\t': to = Put(to, "\\t"); break;
+      case '\n': to = Put(to, "\\n"); break;
+      case '\r': to = Put(to, "\\r"); break;
       default:
         if (byte == '<') {
-          out += "\\x3c";
+          to = Put(to, "\\x3c");
         } else if (hidden || (visible && byte < 0x80)) {  // a control, DEL, or hidden on screen
-          AppendVisibleEscape(out, code_point);
+          to = PutVisibleEscape(to, code_point);
         } else {  // a control character or DEL in data, or a byte that is not UTF-8
-          out += "\\x";
-          AppendHexByte(out, byte);
+          to = PutHexByte(Put(to, "\\x"), byte);
         }
     }
     at = kept = at + std::max<std::size_t>(1, length);
   }
-  out.append(text, kept);
+  return Put(to, text.substr(kept));
+}
+
+namespace {
+
+// A long text a piece at a time: the room made for its escapes stays small.
+template <typename Write>
+void AppendWrittenInPieces(Text& out, std::string_view text, std::size_t most_per_byte,
+                           const Write& write) {
+  constexpr std::size_t kPiece = 4096;
+  while (!text.empty()) {
+    const std::string_view piece = text.substr(0, PieceLength(text, kPiece));
+    AppendWritten(out, most_per_byte * piece.size(), [&](char* to) { return write(to, piece); });
+    text.remove_prefix(piece.size());
+  }
+}
+
+}  // namespace
+
+void AppendJsonContent(Text& out, std::string_view text) {
+  AppendWrittenInPieces(out, text, kMostJsonEscapedBytes, WriteJsonContent);
+}
+
+void AppendJsonString(Text& out, std::string_view text) {
+  out += '"';
+  AppendJsonContent(out, text);
+  out += '"';
+}
+
+void AppendEscaped(Text& out, std::string_view text, EscapeFor target) {
+  AppendWrittenInPieces(
+      out, text, MostEscapedBytes(target), [target](char* to, std::string_view piece) {
+        return WriteEscaped(to, piece, target);
+      });
 }
 
 std::size_t PieceLength(std::string_view text, std::size_t limit) {

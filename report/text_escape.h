@@ -24,6 +24,15 @@ enum class EscapeFor {
 
 // The text as one field of a line: no tab or line break survives.
 void AppendEscaped(Text& out, std::string_view text, EscapeFor target);
+// The same written from `to` on, which needs room for MostEscapedBytes(target)
+// bytes for each byte of `text`; returns where it stopped.
+char* WriteEscaped(char* to, std::string_view text, EscapeFor target);
+
+// The most bytes one byte of text becomes: "<U+0001>" for a person, "\x01"
+// in data.
+constexpr std::size_t MostEscapedBytes(EscapeFor target) {
+  return target == EscapeFor::Terminal ? 8 : 4;
+}
 
 // Text from the input (a file name, a charset a message names) in a line
 // for a person: escaped as for a terminal, so that it can neither steer the
@@ -37,25 +46,34 @@ Text Printable(std::string_view text);
 void AppendJsonString(Text& out, std::string_view text);
 // The inside of a JSON string literal, without its quotes.
 void AppendJsonContent(Text& out, std::string_view text);
+// The same written from `to` on, with room for kMostJsonEscapedBytes bytes
+// for each byte of `text`; returns where it stopped.
+char* WriteJsonContent(char* to, std::string_view text);
+
+// "\u0001" or "\udcff" for one byte; a character of two bytes or more
+// takes at most three for each.
+inline constexpr std::size_t kMostJsonEscapedBytes = 6;
 
 // Where AppendInPieces may cut `text` at most `limit` bytes in: never inside
 // a UTF-8 sequence, nor inside a "<U+".
 std::size_t PieceLength(std::string_view text, std::size_t limit);
 
-// `append(out, piece)` for `text` upper-cased as the window upper-cases a
+// `write(to, piece)` for `text` upper-cased as the window upper-cases a
 // host (UpperCaseText), a small piece at a time, cut where PieceLength
-// allows. The pieces are made in `piece`, which keeps its room from one
-// call to the next.
-template <typename Append>
-void AppendUpperCase(Text& out, std::string_view text, Text& piece, const Append& append) {
+// allows; returns where the last piece stopped. The pieces are made in
+// `piece`, which keeps its room from one call to the next. Upper-casing
+// keeps every byte's place, so the room `write` needs stays the same.
+template <typename Write>
+char* WriteUpperCase(char* to, std::string_view text, Text& piece, const Write& write) {
   constexpr std::size_t kPiece = 4096;
   while (!text.empty()) {
     const std::size_t size = PieceLength(text, kPiece);
     piece.assign(text.substr(0, size));
     UpperCaseInPlace(piece);
-    append(out, piece);
+    to = write(to, std::string_view(piece));
     text.remove_prefix(size);
   }
+  return to;
 }
 
 // `append(out, piece)` for `text` in pieces of about 16 KiB; `between()`

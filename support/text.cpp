@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace morvik {
 namespace {
@@ -179,8 +180,19 @@ bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix)
 }
 
 bool IsAscii(std::string_view text) {
-  return std::all_of(
-      text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  // Eight bytes at a time: a byte from 0x80 on has its top bit set. Measured
+  // worth: 1 % of the whole program's instructions (callgrind, 20,000 URLs),
+  // where every URL is looked at for hidden characters.
+  constexpr std::uint64_t kTopBits = 0x8080808080808080;
+  std::size_t at = 0;
+  for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    if ((word & kTopBits) != 0) return false;
+  }
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  });
 }
 
 Text TrimLeadingBlanks(const Text& text) {

@@ -58,6 +58,9 @@ const AsciiCase kAsciiCases[] = {
     {"secure-paypal.net", LookAlike::AddedWord, "paypal.com"},
     {"my-paypal-login.com", LookAlike::AddedWord, "paypal.com"},
     {"apple-support.com", LookAlike::AddedWord, "apple.com"},
+    {"a-b-c-paypal.com", LookAlike::AddedWord, "paypal.com"},
+    {"my--paypal.com", LookAlike::AddedWord, "paypal.com"},
+    {"secure-pay-pal.com", LookAlike::None},  // a word cut in two is no site's label
     // ...of five letters or more: "bbc-news" is no disguise of news.com.au.
     {"bbc-news.com", LookAlike::None},
     {"ebay-login.com", LookAlike::None},

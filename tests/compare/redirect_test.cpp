@@ -25,12 +25,18 @@ const InnerUrlCase kInnerUrlCases[] = {
     {"https://a.example/r/https%3A%2F%2Fb.example%2F/more", "https://b.example/"},
     {"https://a.example/#/go?to=https://b.example/", "https://b.example/"},
     {"a.example/out?u=http://b.example/", "http://b.example/"},
+    // Escaped more than once: the colon's "3A" follows "%25", not "%".
+    {"https://a.example/?u=https%253A%252F%252Fb.example", "https://b.example"},
+    {"https://a.example/?u=http%25253a%25252F%25252Fb.example", "http://b.example"},
     // Not a value of its own, not absolute, or no URL at all.
     {"https://a.example/?u=xhttps://b.example/", ""},
     {"https://a.example/?u=//b.example/", ""},
     {"https://a.example/?u=b.example", ""},
     {"https://a.example/?u=http", ""},
     {"https://a.example/?u=https%3A%2Fb.example", ""},
+    {"https://a.example/?u=https:%2F%2Fb.example", ""},
+    {"https://a.example/?u=ftp://b.example/&v=x%3Ay", ""},
+    {"https://a.example/?u=http25%3A%2F%2Fb.example", ""},
     {"https://a.example/https", ""},
     {"https://https://b.example/", ""},
     {"http://a.example", ""},

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "compare/convert.h"
+#include "report/disguise_cell.h"
 #include "report/text_escape.h"
 #include "report/url_record.h"
 
@@ -483,6 +484,103 @@ TEST(OutputFormatTest, WritesDisguisesInEachFormsShape) {
   table->Write(record, out);
   EXPECT_EQ(out, "a 3     user part (a\\tb); numeric host (127.0.0.1)\n");
 }
+
+// Every kind of field holding the text that escapes longest for each
+// target, disguises and trace steps included, with a line of that kind
+// before it and after it: a line comes out as its values escaped one by one
+// would, whatever room the lines before it left.
+struct LongestLineCase {
+  std::string name;
+  std::string text;
+};
+
+const LongestLineCase kLongestLineCases[] = {
+    {"controls", std::string(50, '\x01')},
+    {"C1 controls", "\xC2\x85\xC2\x9B\xC2\x85"},
+    {"direction controls", "\xE2\x80\xAE\xE2\x81\xA6"},
+    {"tags", "\xF3\xA0\x80\x81\xF3\xA0\x81\xBF"},
+    {"not UTF-8", std::string(70, '\xFF')},
+    {"own escapes", "<U+202E><U+<U"},
+    {"quotes and backslashes", "\"\\\"\\"},
+    {"empty", ""},
+};
+
+class LongestLineTest : public ::testing::TestWithParam<LongestLineCase> {};
+
+TEST_P(LongestLineTest, ComesOutAsItsValuesEscapedOneByOne) {
+  const std::string& text = GetParam().text;
+  const std::vector<const char*> reasons = {"a reason"};
+  const std::vector<TraceStep> trace = {{text, text}, {"step", text}};
+  const Disguises disguises = {{"user part", text}, {"numeric host", text}};
+  Record record;
+  record.AddText("url", text);
+  record.AddUpperCaseText("host", text);
+  record.AddList("reasons", reasons);
+  record.AddTrace("trace", trace);
+  record.AddDisguises("disguises", disguises);
+  Record short_record;
+  short_record.AddText("url", "a");
+
+  for (const EscapeFor target : {EscapeFor::Tsv, EscapeFor::Terminal}) {
+    const auto escaped = [&](std::string_view piece) {
+      std::string out;
+      AppendEscaped(out, piece, target);
+      return out;
+    };
+    std::string disguise_cell;
+    AppendDisguises(disguise_cell, disguises, target);
+    const std::string line = Concat({escaped(text),
+                                     "\t",
+                                     escaped(UpperCaseText(text)),
+                                     "\ta reason\t",
+                                     escaped(text),
+                                     ": ",
+                                     escaped(text),
+                                     "; step: ",
+                                     escaped(text),
+                                     "\t",
+                                     disguise_cell,
+                                     "\n"});
+    const auto format = MakeTsvFormat(target);
+    std::string out;
+    format->Write(short_record, out);
+    format->Write(record, out);
+    format->Write(short_record, out);
+    format->Write(record, out);
+    EXPECT_EQ(out, Concat({"a\n", line, "a\n", line})) << GetParam().name;
+  }
+
+  const auto quoted = [](std::string_view piece) {
+    std::string out;
+    AppendJsonString(out, piece);
+    return out;
+  };
+  const std::string line = Concat({"{\"url\":",
+                                   quoted(text),
+                                   ",\"host\":",
+                                   quoted(UpperCaseText(text)),
+                                   ",\"reasons\":[\"a reason\"],\"trace\":[{\"step\":",
+                                   quoted(text),
+                                   ",\"text\":",
+                                   quoted(text),
+                                   "},{\"step\":\"step\",\"text\":",
+                                   quoted(text),
+                                   "}],\"disguises\":[{\"name\":\"user part\",\"detail\":",
+                                   quoted(text),
+                                   "},{\"name\":\"numeric host\",\"detail\":",
+                                   quoted(text),
+                                   "}]}\n"});
+  const auto format = MakeJsonLinesFormat();
+  std::string header;
+  format->Begin(record, header);
+  std::string out;
+  format->Write(short_record, out);
+  format->Write(record, out);
+  format->Write(record, out);
+  EXPECT_EQ(out, Concat({"{\"url\":\"a\"}\n", line, line})) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LongestLineTest, ::testing::ValuesIn(kLongestLineCases));
 
 }  // namespace
 }  // namespace morvik

@@ -197,5 +197,64 @@ TEST(Utf8Test, AcceptsOnlyWellFormedSequences) {
   EXPECT_EQ(Utf8CodePoint("\xE2\x80\xAE"), U'\x202E');
 }
 
+// Texts whose escapes are the longest there are, for a byte and for each
+// length of character: what the escapers write never needs more room than
+// they promise, and a control for a person takes all of it.
+struct LongestEscapeCase {
+  std::string text;
+};
+
+const LongestEscapeCase kLongestEscapeCases[] = {
+    {"\x01"},
+    {"\x7F"},
+    {"\xFF"},
+    {"\xC2\x85"},
+    {"\xE2\x80\xAE"},
+    {"\xF3\xA0\x80\x81"},
+    {"<U+"},
+    {"\\"},
+    {"\""},
+    {"\t"},
+    {"\xF0\x9F\x98"},
+    {"\xED\xA0\x80"},
+};
+
+class LongestEscapeTest : public ::testing::TestWithParam<LongestEscapeCase> {};
+
+TEST_P(LongestEscapeTest, FitsTheRoomPromised) {
+  constexpr std::size_t kGuard = 32;  // bytes past the room, which stay as they were
+  for (const std::size_t repeat : {1, 3, 40}) {
+    std::string text;
+    for (std::size_t i = 0; i < repeat; ++i) text += GetParam().text;
+    for (const EscapeFor target : {EscapeFor::Tsv, EscapeFor::Terminal}) {
+      const std::size_t room = MostEscapedBytes(target) * text.size();
+      std::string written(room + kGuard, '#');
+      const char* end = WriteEscaped(written.data(), text, target);
+      const auto size = static_cast<std::size_t>(end - written.data());
+      EXPECT_LE(size, MostEscapedBytes(target) * text.size()) << text;
+      EXPECT_EQ(written.substr(room), std::string(kGuard, '#')) << text;
+      std::string appended;
+      AppendEscaped(appended, text, target);
+      EXPECT_EQ(written.substr(0, size), appended);
+    }
+    const std::size_t room = kMostJsonEscapedBytes * text.size();
+    std::string json(room + kGuard, '#');
+    const auto size = static_cast<std::size_t>(WriteJsonContent(json.data(), text) - json.data());
+    EXPECT_LE(size, kMostJsonEscapedBytes * text.size()) << text;
+    EXPECT_EQ(json.substr(room), std::string(kGuard, '#')) << text;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LongestEscapeTest, ::testing::ValuesIn(kLongestEscapeCases));
+
+TEST(EscapeRoomTest, AControlTakesAllTheRoomForAPerson) {
+  std::string written(8, '#');
+  EXPECT_EQ(WriteEscaped(written.data(), "\x01", EscapeFor::Terminal) - written.data(),
+            static_cast<std::ptrdiff_t>(MostEscapedBytes(EscapeFor::Terminal)));
+  std::string json(8, '#');
+  EXPECT_EQ(WriteJsonContent(json.data(), "\x01") - json.data(),
+            static_cast<std::ptrdiff_t>(kMostJsonEscapedBytes));
+}
+
 }  // namespace
 }  // namespace morvik

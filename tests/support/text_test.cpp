@@ -288,6 +288,21 @@ TEST(IsAsciiTest, StopsAtTheFirstByteFrom0x80) {
   EXPECT_FALSE(IsAscii("\xC3\xA4"));
 }
 
+// The bytes are read several at a time: a byte from 0x80 on is seen at every
+// place, inside a group and in the bytes after the last whole group.
+TEST(IsAsciiTest, SeesAHighByteAtEveryPlace) {
+  for (const char high : {'\x80', '\xFF'}) {
+    for (std::size_t size = 1; size <= 25; ++size) {
+      EXPECT_TRUE(IsAscii(std::string(size, '\x7F'))) << size;
+      for (std::size_t at = 0; at < size; ++at) {
+        std::string text(size, 'a');
+        text[at] = high;
+        EXPECT_FALSE(IsAscii(text)) << size << " " << at;
+      }
+    }
+  }
+}
+
 TEST(HexDigitTest, ReadsTheTwentyTwoDigitsOnly) {
   const std::pair<char, int> cases[] = {
       {'0', 0},
