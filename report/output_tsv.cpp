@@ -40,8 +40,8 @@ class TsvFormat final : public OutputFormat {
   // Every value at its most escaped, the most punctuation of an item (a
   // disguise's), a tab for each field and the newline.
   std::size_t MostLineBytes(const Record& record) const {
-    return most_per_byte_ * record.value_bytes() +
-           kDisguisePunctuation * record.items() + record.fields().size() + 1;
+    return most_per_byte_ * record.value_bytes() + kDisguisePunctuation * record.items() +
+           record.fields().size() + 1;
   }
 
   char* WriteTsv(char* to, std::string_view text) const { return WriteEscaped(to, text, target_); }
