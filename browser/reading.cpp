@@ -1,6 +1,7 @@
 #include "browser/reading.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "support/text.h"
@@ -105,26 +106,59 @@ std::size_t PortColon(std::string_view host_and_port) {
   return kNone;
 }
 
+// What a byte of an authority is to its splitting; most are nothing.
+enum AuthorityByte : unsigned char { kPlain, kEnd, kAt, kColon, kBracket };
+
+constexpr std::array<AuthorityByte, 256> kAuthorityByte = [] {
+  std::array<AuthorityByte, 256> kinds{};
+  for (const unsigned char c : std::string_view("/\\?#")) kinds[c] = kEnd;
+  kinds['@'] = kAt;
+  kinds[':'] = kColon;
+  kinds['['] = kBracket;
+  return kinds;
+}();
+
 // Everything up to the first "/", "\", "?" or "#" is the authority; its
-// last "@" ends the user part. Returns what follows the authority.
+// last "@" ends the user part. Returns what follows the authority. One
+// look at each byte finds the end, the "@" signs and the port's colon.
+// Measured worth: 1 % of the whole program's instructions (callgrind,
+// 20,000 URLs).
 std::string_view SplitAuthority(UrlPieces& pieces, std::string_view rest) {
   pieces.slashes = TakeSlashes(rest);
-  pieces.authority = rest.substr(0, AuthorityEnd(rest));
+  std::size_t end = 0;
   std::size_t last_at = kNone;
-  for (std::size_t at = pieces.authority.find('@'); at != kNone;
-       at = pieces.authority.find('@', at + 1)) {
-    ++pieces.at_signs;
-    last_at = at;
+  std::size_t colon = kNone;  // the first after the last "@"
+  bool bracket = false;
+  for (; end < rest.size(); ++end) {
+    const AuthorityByte kind = kAuthorityByte[static_cast<unsigned char>(rest[end])];
+    if (kind == kPlain) continue;
+    if (kind == kEnd) break;
+    if (kind == kAt) {
+      ++pieces.at_signs;
+      last_at = end;
+      colon = kNone;
+    } else if (kind == kColon) {
+      if (colon == kNone) colon = end;
+    } else {
+      bracket = true;
+    }
   }
+  pieces.authority = rest.substr(0, end);
   std::string_view host_and_port = pieces.authority;
+  const std::size_t host_start = last_at == kNone ? 0 : last_at + 1;
   if (last_at != kNone) {
     pieces.user = host_and_port.substr(0, last_at);
-    host_and_port.remove_prefix(last_at + 1);
+    host_and_port.remove_prefix(host_start);
   }
-  const std::size_t colon = PortColon(host_and_port);
+  // A colon inside "[...]" is an IPv6 address's own.
+  if (bracket) {
+    colon = PortColon(host_and_port);
+  } else if (colon != kNone) {
+    colon -= host_start;
+  }
   pieces.host = host_and_port.substr(0, colon);
   if (colon != kNone) pieces.port = host_and_port.substr(colon + 1);
-  return rest.substr(pieces.authority.size());
+  return rest.substr(end);
 }
 
 // file://host/share: a host only after two slashes.
@@ -244,12 +278,15 @@ void ReadAuthority(BrowserReading& reading, const UrlPieces& pieces, const Prote
 }  // namespace
 
 std::optional<std::string_view> LeadingScheme(std::string_view text) {
+  static constexpr std::array<bool, 256> kSchemeByte = [] {
+    std::array<bool, 256> scheme{};
+    for (int c = 0; c < 256; ++c) scheme[c] = IsSchemeCharacter(static_cast<char>(c));
+    return scheme;
+  }();
   if (text.empty() || !IsAsciiLetter(text[0])) return std::nullopt;
-  for (std::size_t i = 1; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == ':') return text.substr(0, i);
-    if (!IsSchemeCharacter(c)) break;
-  }
+  std::size_t i = 1;
+  while (i < text.size() && kSchemeByte[static_cast<unsigned char>(text[i])]) ++i;
+  if (i < text.size() && text[i] == ':') return text.substr(0, i);
   return std::nullopt;
 }
 

@@ -58,10 +58,20 @@ void AddDisguise(Disguises& disguises, std::string_view name, Text detail) {
 }
 
 Text Evidence(std::string_view text, std::size_t longest) {
-  if (text.size() <= longest) return Text(text);
+  Text evidence;
+  AppendEvidence(evidence, text, longest);
+  return evidence;
+}
+
+void AppendEvidence(Text& out, std::string_view text, std::size_t longest) {
+  if (text.size() <= longest) {
+    out += text;
+    return;
+  }
   std::size_t end = 0;
   while (end < longest) end += std::max<std::size_t>(1, Utf8SequenceLength(text, end));
-  return Text(text.substr(0, end)) + "\xE2\x80\xA6";  // …
+  out += text.substr(0, end);
+  out += "\xE2\x80\xA6";  // …
 }
 
 }  // namespace morvik

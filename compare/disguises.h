@@ -33,5 +33,13 @@ inline constexpr std::size_t kLongestEvidence = 200;
 // Evidence as it is written out: a text longer than `longest` bytes is cut
 // at a character's end, with "…".
 Text Evidence(std::string_view text, std::size_t longest = kLongestEvidence);
+// The same appended to `out`: a detail of several parts is made in one
+// piece of room, not from a temporary text for each part.
+void AppendEvidence(Text& out, std::string_view text, std::size_t longest = kLongestEvidence);
+// The most bytes AppendEvidence adds for `text`.
+inline std::size_t EvidenceBytes(std::string_view text, std::size_t longest = kLongestEvidence) {
+  constexpr std::size_t kEllipsisAndLongestCharacter = 3 + 3;
+  return text.size() <= longest ? text.size() : longest + kEllipsisAndLongestCharacter;
+}
 
 }  // namespace morvik

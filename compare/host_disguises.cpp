@@ -3,6 +3,7 @@
 // passes for another, and labels that spell another site.
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "browser/registrable_domain.h"
@@ -13,10 +14,16 @@
 namespace morvik {
 namespace {
 
-bool IsNameByte(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-         c == '.';
-}
+constexpr std::array<bool, 256> kNameByte = [] {
+  std::array<bool, 256> name{};
+  for (int c = 0; c < 256; ++c) {
+    name[c] = IsAsciiLetter(static_cast<char>(c)) || IsAsciiDigit(static_cast<char>(c)) ||
+              c == '-' || c == '.';
+  }
+  return name;
+}();
+
+bool IsNameByte(char c) { return kNameByte[static_cast<unsigned char>(c)]; }
 
 constexpr std::string_view kOldGeneric[] = {
     "com", "net", "org", "edu", "gov", "mil", "int", "info", "biz"};
@@ -84,14 +91,17 @@ bool IsDomain(const BrowserReading& browser) {
 void FindUserPart(const LinkFacts& link, LinkDisguises& found) {
   const std::string_view decoy = link.browser.user_info;
   if (decoy.empty()) return;
-  Text detail = Evidence(decoy);
-  if (const std::optional<std::string_view> name = LeadingHostName(decoy)) {
-    if (name->size() == decoy.size()) {
-      detail += ", a host name";
-    } else {
-      detail += ", starts with host name ";
-      detail += *name;
-    }
+  constexpr std::string_view kIsName = ", a host name";
+  constexpr std::string_view kStartsWithName = ", starts with host name ";
+  const std::optional<std::string_view> name = LeadingHostName(decoy);
+  Text detail;
+  detail.reserve(EvidenceBytes(decoy) + kStartsWithName.size() + (name ? name->size() : 0));
+  AppendEvidence(detail, decoy);
+  if (name && name->size() == decoy.size()) {
+    detail += kIsName;
+  } else if (name) {
+    detail += kStartsWithName;
+    detail += *name;
   }
   AddDisguise(found.found, kUserPartDisguise, std::move(detail));
 }
@@ -111,8 +121,15 @@ void FindNumericOrAddressHost(const LinkFacts& link, LinkDisguises& found) {
 void FindEscapedHost(const LinkFacts& link, LinkDisguises& found) {
   const BrowserReading& browser = link.browser;
   if (browser.escaped_host.empty()) return;
-  Text detail = Evidence(browser.escaped_host);
-  if (browser.ok()) detail += ", read as " + Evidence(browser.host.ascii);
+  constexpr std::string_view kReadAs = ", read as ";
+  Text detail;
+  detail.reserve(EvidenceBytes(browser.escaped_host) + kReadAs.size() +
+                 EvidenceBytes(browser.host.ascii));
+  AppendEvidence(detail, browser.escaped_host);
+  if (browser.ok()) {
+    detail += kReadAs;
+    AppendEvidence(detail, browser.host.ascii);
+  }
   AddDisguise(found.found, kEscapedHostDisguise, std::move(detail));
 }
 

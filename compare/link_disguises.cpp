@@ -24,8 +24,15 @@ void FindRedirect(const LinkFacts& link, LinkDisguises& found) {
   const bool elsewhere = std::any_of(
       hosts.begin(), hosts.end(), [&](const Text& host) { return !SameSite(host, own); });
   if (!elsewhere) return;
+  constexpr std::string_view kThen = " -> ";
+  std::size_t bytes = 0;
+  for (const Text& host : hosts) bytes += kThen.size() + EvidenceBytes(host);
   Text detail;
-  for (const Text& host : hosts) detail += (detail.empty() ? "" : " -> ") + Evidence(host);
+  detail.reserve(bytes);
+  for (const Text& host : hosts) {
+    if (!detail.empty()) detail += kThen;
+    AppendEvidence(detail, host);
+  }
   AddDisguise(found.found, kRedirectDisguise, std::move(detail));
   found.leads_to = hosts.back();
 }
