@@ -1,8 +1,11 @@
 #include "cli/run.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "cli/input_file.h"
 #include "compare/convert.h"
@@ -64,10 +67,14 @@ class Runner {
       return true;
     }
     LineReader reader(file.get(), kLongestLine);
-    Text line;
-    bool output_open = true;
     for (;;) {
-      const LineReader::Status status = reader.Next(line);
+      // A line not yet read in whole may be long in coming (a person types
+      // it): the lines before it are answered first, and so before any
+      // complaint about the input.
+      if (!reader.HasWholeLine() && !WritePending(name)) return false;
+      if (pending_.size() == lines_pending_) pending_.emplace_back();
+      PendingLine& line = pending_[lines_pending_];
+      const LineReader::Status status = reader.Next(line.text);
       if (status == LineReader::Status::End) break;
       if (status == LineReader::Status::Error) {
         frame_.ComplainCannotRead(name, errno);
@@ -80,13 +87,48 @@ class Runner {
       }
       lines_ += 1;
       frame_.progress().Update(lines_, bytes_before_ + reader.bytes_read());
-      if (line.empty()) continue;
-      if (!Process(name, reader.line_number(), line)) {
-        output_open = false;
-        break;
-      }
+      if (line.text.empty()) continue;
+      line.number = reader.line_number();
+      bytes_pending_ += line.text.size();
+      ++lines_pending_;
+      const bool full = lines_pending_ == kMostPendingLines || bytes_pending_ >= kMostPendingBytes;
+      if (full && !WritePending(name)) return false;
     }
     bytes_before_ += reader.bytes_read();
+    return WritePending(name);
+  }
+
+  // Analyses and writes the lines read so far; false once the output is
+  // gone.
+  bool WritePending(std::string_view source) {
+    const std::span<const PendingLine> lines(pending_.data(), lines_pending_);
+    lines_pending_ = 0;
+    bytes_pending_ = 0;
+    if (lines.empty()) return true;
+    bool output_open = true;
+    if (options_.command == Command::Convert) {
+      for (const PendingLine& line : lines) {
+        if (output_open) output_open = Process(source, line.number, line.text);
+      }
+    } else {
+      inputs_.clear();
+      for (const PendingLine& line : lines) inputs_.push_back(line.text);
+      reports_.resize(std::max(reports_.size(), lines.size()));
+      const std::span<UrlReport> reports(reports_.data(), lines.size());
+      AnalyseUrls(inputs_, frame_.analysis(), reports);
+      for (std::size_t i = 0; i < lines.size() && output_open; ++i) {
+        DescribeUrlReport(
+            source, lines[i].number, reports[i], frame_.describing(), frame_.record());
+        output_open = frame_.WriteRecord();
+      }
+      // What a long line made is not kept until its place is taken again.
+      for (UrlReport& report : reports) {
+        if (report.input.size() > kLongestKeptLine) report = UrlReport{};
+      }
+    }
+    for (PendingLine& line : pending_) {
+      if (line.text.capacity() > kLongestKeptLine) Text().swap(line.text);
+    }
     return output_open;
   }
 
@@ -102,10 +144,28 @@ class Runner {
     return frame_.WriteRecord();
   }
 
+  // Lines are analysed a few dozen at a time (see AnalyseUrls), and never
+  // more than about this much text at once, so that long lines take no more
+  // memory than one at a time would.
+  static constexpr std::size_t kMostPendingLines = 64;
+  static constexpr std::size_t kMostPendingBytes = std::size_t{64} * 1024;
+  static constexpr std::size_t kLongestKeptLine = std::size_t{4} * 1024;
+
+  struct PendingLine {
+    Text text;
+    std::int64_t number = 0;
+  };
+
   const Options& options_;
   CommandFrame frame_;
   std::int64_t lines_ = 0;
   std::uint64_t bytes_before_ = 0;
+  // Room kept from one group of lines to the next.
+  std::vector<PendingLine> pending_;
+  std::size_t lines_pending_ = 0;
+  std::size_t bytes_pending_ = 0;
+  std::vector<std::string_view> inputs_;
+  std::vector<UrlReport> reports_;
 };
 
 }  // namespace

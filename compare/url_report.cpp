@@ -4,32 +4,60 @@
 
 namespace morvik {
 
-UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options) {
-  std::optional<Text> refanged;
-  if (options.refang) refanged = Refang(input);
-  const std::string_view url = refanged ? std::string_view(*refanged) : input;
-  // The readings are built in place; they hold their own texts, so `url`
-  // may point into `refanged` until the report takes it over. The trace
-  // keeps short texts only, and comes first: the copies it makes of a long
-  // line are gone before the readings make theirs. So does the browser's
-  // reading, whose copies are gone before the window's are made.
-  UrlReport report{
-      .input = input,
-      .refanged = std::nullopt,
-      .trace = options.trace ? TraceWindowDecoding(url) : std::vector<TraceStep>{},
-      .browser = ReadAsBrowser(url, options.sites != nullptr ? *options.sites : PopularSites()),
-      .window = ReadAsWindow(url, options.resolver),
-      .comparison = {},
-      .disguises = {},
-  };
-  report.comparison = CompareReadings(url, report.window, report.browser, options.resolver);
-  report.disguises = FindDisguises({.url = url, .browser = report.browser});
-  report.refanged = std::move(refanged);
+namespace {
+
+// The steps of the analysis, in their order; each reads what the steps
+// before it made. The report's texts are its own or the input's, so the
+// URL may point into the report (the refanged text) as it is filled in.
+
+void Start(std::string_view input, const UrlAnalysisOptions& options, UrlReport& report) {
+  report.input = input;
+  report.refanged.reset();
+  if (options.refang) report.refanged = Refang(input);
+  report.trace.clear();
+  if (options.trace) report.trace = TraceWindowDecoding(report.url());
+}
+
+void TakeBrowserReading(const UrlAnalysisOptions& options, UrlReport& report) {
+  report.browser =
+      ReadAsBrowser(report.url(), options.sites != nullptr ? *options.sites : PopularSites());
+}
+
+void TakeWindowReading(const UrlAnalysisOptions& options, UrlReport& report) {
+  report.window = ReadAsWindow(report.url(), options.resolver);
+}
+
+void CompareTheReadings(const UrlAnalysisOptions& options, UrlReport& report) {
+  report.comparison =
+      CompareReadings(report.url(), report.window, report.browser, options.resolver);
+}
+
+void NameTheDisguises(const UrlAnalysisOptions& options, UrlReport& report) {
+  report.disguises = FindDisguises({.url = report.url(), .browser = report.browser});
   if (options.defang) {
     for (TraceStep& step : report.trace) step.text = DefangUrl(step.text);
     for (Disguise& disguise : report.disguises.found) disguise.detail = DefangUrl(disguise.detail);
   }
+}
+
+constexpr void (*kSteps[])(const UrlAnalysisOptions&, UrlReport&) = {
+    TakeBrowserReading, TakeWindowReading, CompareTheReadings, NameTheDisguises};
+
+}  // namespace
+
+UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options) {
+  UrlReport report;
+  Start(input, options, report);
+  for (const auto step : kSteps) step(options, report);
   return report;
+}
+
+void AnalyseUrls(std::span<const std::string_view> inputs, const UrlAnalysisOptions& options,
+                 std::span<UrlReport> reports) {
+  for (std::size_t i = 0; i < inputs.size(); ++i) Start(inputs[i], options, reports[i]);
+  for (const auto step : kSteps) {
+    for (std::size_t i = 0; i < inputs.size(); ++i) step(options, reports[i]);
+  }
 }
 
 }  // namespace morvik

@@ -3,6 +3,7 @@
 // browser's, and whether they agree.
 
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -39,5 +40,14 @@ struct UrlReport {
 };
 
 UrlReport AnalyseUrl(std::string_view input, const UrlAnalysisOptions& options);
+
+// The same for many URLs, `reports[i]` for `inputs[i]` (`reports` holds at
+// least as many; earlier contents are replaced). Each step of the analysis
+// is taken for every URL before the next step: the code of one step stays
+// in the processor's instruction cache, where that of all steps for one URL
+// would not. Measured worth: 10 % of the whole program's CPU time (cli_bench,
+// 1,000,000 URLs).
+void AnalyseUrls(std::span<const std::string_view> inputs, const UrlAnalysisOptions& options,
+                 std::span<UrlReport> reports);
 
 }  // namespace morvik

@@ -58,4 +58,8 @@ LineReader::Status LineReader::Next(Text& line) {
   return Status::Line;
 }
 
+bool LineReader::HasWholeLine() const {
+  return std::memchr(buffer_.data() + begin_, '\n', end_ - begin_) != nullptr;
+}
+
 }  // namespace morvik

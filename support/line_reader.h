@@ -29,6 +29,9 @@ class LineReader {
 
   // 1 for the first line; the line just returned (or skipped).
   std::int64_t line_number() const { return line_number_; }
+  // True when the next line is already read in whole: taking it cannot
+  // wait for more input.
+  bool HasWholeLine() const;
   std::uint64_t bytes_read() const { return bytes_read_; }
 
  private:

@@ -63,5 +63,29 @@ TEST(LineReaderTest, ReadsLinesLongerThanItsBuffer) {
             (std::vector<std::string>{"<too long>", "after"}));
 }
 
+// Whether the next line can be taken without waiting: what a reader of a
+// pipe that a person writes into must know before it waits for more. A
+// last line without its line feed may still be being written.
+TEST(LineReaderTest, TellsWhetherTheNextLineIsReadInWhole) {
+  std::FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  std::fputs("one\ntwo\nthr", file);
+  std::rewind(file);
+  LineReader reader(file, 1000);
+  std::string line;
+  EXPECT_FALSE(reader.HasWholeLine());  // nothing read yet
+
+  ASSERT_EQ(reader.Next(line), LineReader::Status::Line);
+  EXPECT_EQ(line, "one");
+  EXPECT_TRUE(reader.HasWholeLine());  // "two" came in the same read
+  ASSERT_EQ(reader.Next(line), LineReader::Status::Line);
+  EXPECT_EQ(line, "two");
+  EXPECT_FALSE(reader.HasWholeLine());
+  ASSERT_EQ(reader.Next(line), LineReader::Status::Line);
+  EXPECT_EQ(line, "thr");
+  EXPECT_EQ(reader.Next(line), LineReader::Status::End);
+  std::fclose(file);
+}
+
 }  // namespace
 }  // namespace morvik
