@@ -44,8 +44,9 @@ Text DecodePercentEscapes(std::string_view text) {
   const char* in = text.data();
   const char* const end = in + text.size();
   while (in != end) {
-    if (!EscapeMayBeOpen(out, length)) {
-      // Without an open "%" nothing before the next "%" can form an escape.
+    // No "%" is open in the output here, so nothing before the next "%" of
+    // the input can form an escape: that run is copied as it is.
+    if (*in != '%') {
       const void* percent = std::memchr(in, '%', static_cast<std::size_t>(end - in));
       const char* const stop = percent != nullptr ? static_cast<const char*>(percent) : end;
       std::memcpy(out + length, in, static_cast<std::size_t>(stop - in));
@@ -54,16 +55,21 @@ Text DecodePercentEscapes(std::string_view text) {
       if (in == end) break;
     }
     const std::string_view rest(in, static_cast<std::size_t>(end - in));
-    if (!EscapeMayBeOpen(out, length) && IsPercentEscapeAt(rest, 0)) {
-      // The usual escape, with no "%" open before it: what DecodeAtEnd would
-      // make of its three bytes, at once. (Its byte cannot complete an
-      // escape, as neither of the two bytes before it is a "%".)
+    if (IsPercentEscapeAt(rest, 0)) {
+      // The usual escape: what DecodeAtEnd would make of its three bytes, at
+      // once. Neither of the two bytes before it is a "%", so its byte opens
+      // an escape only when it is a "%" itself.
       out[length++] = PercentEscapeValue(rest, 0);
       in += 3;
-      continue;
+      if (out[length - 1] != '%') continue;
+    } else {
+      out[length++] = *in++;
     }
-    out[length++] = *in++;
-    length = DecodeAtEnd(out, length);
+    // A "%" is open at the end of the output: byte by byte until it closes.
+    while (in != end && EscapeMayBeOpen(out, length)) {
+      out[length++] = *in++;
+      length = DecodeAtEnd(out, length);
+    }
   }
   decoded.resize(length);
   return decoded;
