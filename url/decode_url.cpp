@@ -7,29 +7,40 @@
 namespace morvik {
 namespace {
 
-// The offset of the text after the first `marker` at or after `from`, or
-// UrlCuts::kNoCut.
-std::size_t CutAfter(std::string_view url, std::size_t from, std::string_view marker) {
-  const std::size_t found = url.find(marker, from);
-  return found == std::string_view::npos ? UrlCuts::kNoCut : found + marker.size();
+// Whether `marker` (two bytes) follows the byte at `at`.
+bool FollowedBy(std::string_view url, std::size_t at, const char (&marker)[3]) {
+  return at + 2 < url.size() && url[at + 1] == marker[0] && url[at + 2] == marker[1];
 }
 
 }  // namespace
 
 std::size_t UrlCuts::rest() const {
-  for (const std::size_t cut : {after_user, after_backslash_scheme, after_scheme}) {
-    if (cut != kNoCut) return cut;
-  }
+  if (after_user != kNoCut) return after_user;
+  if (after_backslash_scheme != kNoCut) return after_backslash_scheme;
+  if (after_scheme != kNoCut) return after_scheme;
   return 0;
 }
 
 UrlCuts CutUrl(std::string_view url) {
   // The order matters: an "@" or "://" that only appears once escapes are
   // decoded (%40) stays, while a decoded slash (%2F) does end the host.
+  //
+  // Both scheme markers start with a colon, so one walk over the colons finds
+  // them. A ":\\" counts only after the "://" cut: one seen before it is
+  // dropped when the "://" turns up.
   UrlCuts cuts;
-  cuts.after_scheme = CutAfter(url, 0, "://");
-  cuts.after_backslash_scheme = CutAfter(url, cuts.rest(), ":\\\\");
-  cuts.after_user = CutAfter(url, cuts.rest(), "@");
+  constexpr std::size_t kNone = std::string_view::npos;
+  for (std::size_t colon = url.find(':'); colon != kNone; colon = url.find(':', colon + 1)) {
+    if (cuts.after_scheme == UrlCuts::kNoCut && FollowedBy(url, colon, "//")) {
+      cuts.after_scheme = colon + 3;
+      cuts.after_backslash_scheme = UrlCuts::kNoCut;
+    } else if (cuts.after_backslash_scheme == UrlCuts::kNoCut && FollowedBy(url, colon, "\\\\")) {
+      cuts.after_backslash_scheme = colon + 3;
+      if (cuts.after_scheme != UrlCuts::kNoCut) break;  // nothing later changes a cut
+    }
+  }
+  const std::size_t at_sign = url.find('@', cuts.rest());
+  if (at_sign != kNone) cuts.after_user = at_sign + 1;
   return cuts;
 }
 
