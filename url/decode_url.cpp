@@ -12,6 +12,19 @@ bool FollowedBy(std::string_view url, std::size_t at, const char (&marker)[3]) {
   return at + 2 < url.size() && url[at + 1] == marker[0] && url[at + 2] == marker[1];
 }
 
+// Where the host of RewriteNumericHost ends: the digits up to the first
+// other character, which must be a slash or backslash. None at all count too:
+// an empty host reads as the number 0.
+std::optional<std::size_t> NumericHostEnd(std::string_view text) {
+  const std::size_t host_end = static_cast<std::size_t>(
+      std::find_if(text.begin(), text.end(), [](char c) { return !IsAsciiDigit(c); }) -
+      text.begin());
+  if (host_end == text.size() || (text[host_end] != '/' && text[host_end] != '\\')) {
+    return std::nullopt;
+  }
+  return host_end;
+}
+
 }  // namespace
 
 std::size_t UrlCuts::rest() const {
@@ -47,23 +60,19 @@ UrlCuts CutUrl(std::string_view url) {
 UrlReading ReadUrl(std::string_view url) {
   UrlReading reading{.cuts = CutUrl(url), .host_text = {}};
   reading.host_text = DecodePercentEscapes(url.substr(reading.cuts.rest()));
-  if (std::optional<Text> rewritten = RewriteNumericHost(reading.host_text)) {
-    reading.host_text = std::move(*rewritten);
+  if (const std::optional<std::size_t> host_end = NumericHostEnd(reading.host_text)) {
+    // In place: the rest of the text, however long, is not copied again.
+    reading.host_text.replace(
+        0, *host_end, DecimalToDotted(reading.host_text.substr(0, *host_end)));
   }
   return reading;
 }
 
 std::optional<Text> RewriteNumericHost(std::string_view text) {
-  // The digits up to the first other character, which must end the host.
-  // None at all count too: an empty host reads as the number 0.
-  const std::size_t host_end = static_cast<std::size_t>(
-      std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; }) -
-      text.begin());
-  if (host_end == text.size() || (text[host_end] != '/' && text[host_end] != '\\')) {
-    return std::nullopt;
-  }
-  Text rewritten = DecimalToDotted(Text(text.substr(0, host_end)));
-  rewritten += text.substr(host_end);
+  const std::optional<std::size_t> host_end = NumericHostEnd(text);
+  if (!host_end) return std::nullopt;
+  Text rewritten = DecimalToDotted(Text(text.substr(0, *host_end)));
+  rewritten += text.substr(*host_end);
   return rewritten;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,40 @@ TEST(ReadUrlTest, CutsAsThreeSearchesOnEveryShortText) {
     }
   }
   EXPECT_EQ(disagreements, 0);
+}
+
+struct RewriteCase {
+  Text text;
+  std::optional<Text> rewritten;
+};
+
+const RewriteCase kRewriteCases[] = {
+    {"3232235777/x", "192.168.1.1/x"},
+    {"0003232235777\\x/y", "192.168.1.1\\x/y"},
+    {"/", "0.0.0.0/"},
+    {"7//", "0.0.0.7//"},
+    {"4294967296/", "255.255.255.255/"},
+    {"", std::nullopt},
+    {"3232235777", std::nullopt},
+    {"3232235777:80/", std::nullopt},
+    {"a1/", std::nullopt},
+    {" 1/", std::nullopt},
+};
+
+TEST(RewriteNumericHostTest, RewritesADecimalHostBeforeASlash) {
+  for (const RewriteCase& test : kRewriteCases) {
+    SCOPED_TRACE(test.text);
+    EXPECT_EQ(RewriteNumericHost(test.text), test.rewritten);
+  }
+}
+
+// The trace rewrites a copy; ReadUrl rewrites its own text in place.
+TEST(RewriteNumericHostTest, GivesReadUrlsHostText) {
+  for (const UrlCase& test : kUrlCases) {
+    SCOPED_TRACE(test.url);
+    const Text decoded = DecodePercentEscapes(Text(test.url).substr(CutUrl(test.url).rest()));
+    EXPECT_EQ(RewriteNumericHost(decoded).value_or(decoded), ReadUrl(test.url).host_text);
+  }
 }
 
 constexpr std::size_t kMegabyte = 1 << 20;
