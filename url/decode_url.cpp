@@ -1,7 +1,5 @@
 #include "url/decode_url.h"
 
-#include <algorithm>
-
 #include "ipv4/notation.h"
 
 namespace morvik {
@@ -16,9 +14,8 @@ bool FollowedBy(std::string_view url, std::size_t at, const char (&marker)[3]) {
 // other character, which must be a slash or backslash. None at all count too:
 // an empty host reads as the number 0.
 std::optional<std::size_t> NumericHostEnd(std::string_view text) {
-  const std::size_t host_end = static_cast<std::size_t>(
-      std::find_if(text.begin(), text.end(), [](char c) { return !IsAsciiDigit(c); }) -
-      text.begin());
+  std::size_t host_end = 0;
+  while (host_end < text.size() && IsAsciiDigit(text[host_end])) ++host_end;
   if (host_end == text.size() || (text[host_end] != '/' && text[host_end] != '\\')) {
     return std::nullopt;
   }
@@ -58,8 +55,8 @@ UrlCuts CutUrl(std::string_view url) {
 }
 
 UrlReading ReadUrl(std::string_view url) {
-  UrlReading reading{.cuts = CutUrl(url), .host_text = {}};
-  reading.host_text = DecodePercentEscapes(url.substr(reading.cuts.rest()));
+  const UrlCuts cuts = CutUrl(url);
+  UrlReading reading{.cuts = cuts, .host_text = DecodePercentEscapes(url.substr(cuts.rest()))};
   if (const std::optional<std::size_t> host_end = NumericHostEnd(reading.host_text)) {
     // In place: the rest of the text, however long, is not copied again.
     reading.host_text.replace(
