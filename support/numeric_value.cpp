@@ -265,16 +265,16 @@ Number ReadDecimal(Cursor& cursor) {
 
 // ---- Plain digits -----------------------------------------------------------
 
-// Text of decimal digits only is the common case (a host written as one
-// number, a part of dotted text). Up to kKeptDigits significant digits its
-// value is the whole number they spell, which is also what ReadDecimal makes
-// of them: nothing is dropped and the scale is 10^0. Nothing for other text.
+// Text of at most kKeptDigits decimal digits and nothing else is the common
+// case (a host written as one number, a part of dotted text). Its value is
+// the whole number the digits spell, which is also what ReadDecimal makes of
+// them: no digit is dropped and the scale is 10^0. Nothing for other text.
 // Measured worth: 0.6 % of the whole program's instructions (callgrind, 20,000 URLs).
 std::optional<std::uint64_t> PlainDigitsValue(const Text& text) {
-  constexpr std::uint64_t kLargestWithRoomForADigit = 99'999'999'999'999'999ULL;
+  if (text.size() > static_cast<std::size_t>(kKeptDigits)) return std::nullopt;
   std::uint64_t value = 0;
   for (const char c : text) {
-    if (!IsAsciiDigit(c) || value > kLargestWithRoomForADigit) return std::nullopt;
+    if (!IsAsciiDigit(c)) return std::nullopt;
     value = value * 10 + static_cast<std::uint64_t>(c - '0');
   }
   return value;
