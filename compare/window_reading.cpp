@@ -25,7 +25,7 @@ WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver) {
   // copy that the full test reads.
   const std::string_view host = reading.host();
   if (address) {
-    reading.dotted = Text(host);
+    reading.dotted.emplace(host);
   } else if (Text upper; std::count(host.begin(), host.end(), '.') == 3 &&
                          IsDottedAddress(upper = reading.UpperCaseHost())) {
     reading.dotted = std::move(upper);

@@ -1,58 +1,75 @@
 #include "url/decode_url.h"
 
-#include <algorithm>
-
 #include "ipv4/notation.h"
 
 namespace morvik {
 namespace {
 
-// The offset of the text after the first `marker` at or after `from`, or
-// UrlCuts::kNoCut.
-std::size_t CutAfter(std::string_view url, std::size_t from, std::string_view marker) {
-  const std::size_t found = url.find(marker, from);
-  return found == std::string_view::npos ? UrlCuts::kNoCut : found + marker.size();
+// Whether `marker` (two bytes) follows the byte at `at`.
+bool FollowedBy(std::string_view url, std::size_t at, const char (&marker)[3]) {
+  return at + 2 < url.size() && url[at + 1] == marker[0] && url[at + 2] == marker[1];
+}
+
+// Where the host of RewriteNumericHost ends: the digits up to the first
+// other character, which must be a slash or backslash. None at all count too:
+// an empty host reads as the number 0.
+std::optional<std::size_t> NumericHostEnd(std::string_view text) {
+  std::size_t host_end = 0;
+  while (host_end < text.size() && IsAsciiDigit(text[host_end])) ++host_end;
+  if (host_end == text.size() || (text[host_end] != '/' && text[host_end] != '\\')) {
+    return std::nullopt;
+  }
+  return host_end;
 }
 
 }  // namespace
 
 std::size_t UrlCuts::rest() const {
-  for (const std::size_t cut : {after_user, after_backslash_scheme, after_scheme}) {
-    if (cut != kNoCut) return cut;
-  }
+  if (after_user != kNoCut) return after_user;
+  if (after_backslash_scheme != kNoCut) return after_backslash_scheme;
+  if (after_scheme != kNoCut) return after_scheme;
   return 0;
 }
 
 UrlCuts CutUrl(std::string_view url) {
   // The order matters: an "@" or "://" that only appears once escapes are
   // decoded (%40) stays, while a decoded slash (%2F) does end the host.
+  //
+  // Both scheme markers start with a colon, so one walk over the colons finds
+  // them. A ":\\" counts only after the "://" cut: one seen before it is
+  // dropped when the "://" turns up.
   UrlCuts cuts;
-  cuts.after_scheme = CutAfter(url, 0, "://");
-  cuts.after_backslash_scheme = CutAfter(url, cuts.rest(), ":\\\\");
-  cuts.after_user = CutAfter(url, cuts.rest(), "@");
+  constexpr std::size_t kNone = std::string_view::npos;
+  for (std::size_t colon = url.find(':'); colon != kNone; colon = url.find(':', colon + 1)) {
+    if (cuts.after_scheme == UrlCuts::kNoCut && FollowedBy(url, colon, "//")) {
+      cuts.after_scheme = colon + 3;
+      cuts.after_backslash_scheme = UrlCuts::kNoCut;
+    } else if (cuts.after_backslash_scheme == UrlCuts::kNoCut && FollowedBy(url, colon, "\\\\")) {
+      cuts.after_backslash_scheme = colon + 3;
+      if (cuts.after_scheme != UrlCuts::kNoCut) break;  // nothing later changes a cut
+    }
+  }
+  const std::size_t at_sign = url.find('@', cuts.rest());
+  if (at_sign != kNone) cuts.after_user = at_sign + 1;
   return cuts;
 }
 
 UrlReading ReadUrl(std::string_view url) {
-  UrlReading reading{.cuts = CutUrl(url), .host_text = {}};
-  reading.host_text = DecodePercentEscapes(url.substr(reading.cuts.rest()));
-  if (std::optional<Text> rewritten = RewriteNumericHost(reading.host_text)) {
-    reading.host_text = std::move(*rewritten);
+  const UrlCuts cuts = CutUrl(url);
+  UrlReading reading{.cuts = cuts, .host_text = DecodePercentEscapes(url.substr(cuts.rest()))};
+  if (const std::optional<std::size_t> host_end = NumericHostEnd(reading.host_text)) {
+    // In place: the rest of the text, however long, is not copied again.
+    reading.host_text.replace(
+        0, *host_end, DecimalToDotted(reading.host_text.substr(0, *host_end)));
   }
   return reading;
 }
 
 std::optional<Text> RewriteNumericHost(std::string_view text) {
-  // The digits up to the first other character, which must end the host.
-  // None at all count too: an empty host reads as the number 0.
-  const std::size_t host_end = static_cast<std::size_t>(
-      std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; }) -
-      text.begin());
-  if (host_end == text.size() || (text[host_end] != '/' && text[host_end] != '\\')) {
-    return std::nullopt;
-  }
-  Text rewritten = DecimalToDotted(Text(text.substr(0, host_end)));
-  rewritten += text.substr(host_end);
+  const std::optional<std::size_t> host_end = NumericHostEnd(text);
+  if (!host_end) return std::nullopt;
+  Text rewritten = DecimalToDotted(Text(text.substr(0, *host_end)));
+  rewritten += text.substr(*host_end);
   return rewritten;
 }
 

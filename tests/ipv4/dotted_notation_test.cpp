@@ -102,5 +102,23 @@ TEST(DottedNotationTest, HugeTextsStillGiveAnAddress) {
   EXPECT_EQ(DottedToDecimal(dots), "0");
 }
 
+// Every byte value in every place, against the standard library's digits.
+TEST(DottedTextTest, WritesEveryByteInEveryPlace) {
+  for (std::uint32_t byte = 0; byte < 256; ++byte) {
+    const Text digits = std::to_string(byte);
+    SCOPED_TRACE(digits);
+    EXPECT_EQ(DottedText(byte << 24 | 0x000A0B0C), digits + ".10.11.12");
+    EXPECT_EQ(DottedText(byte << 16 | 0x0D00000E), "13." + digits + ".0.14");
+    EXPECT_EQ(DottedText(byte << 8 | 0xFF0000FF), "255.0." + digits + ".255");
+    EXPECT_EQ(DottedText(byte | 0x01020300), "1.2.3." + digits);
+    Text four_times = digits;
+    for (int place = 1; place < 4; ++place) {
+      four_times += '.';
+      four_times += digits;
+    }
+    EXPECT_EQ(DottedText(byte * 0x01010101u), four_times);
+  }
+}
+
 }  // namespace
 }  // namespace morvik

@@ -86,6 +86,21 @@ const ValueCase kDecimalCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Decimal, NumericValueTest, testing::ValuesIn(kDecimalCases));
 
+// Digits and nothing else, the common text, around the 18 significant digits
+// that are kept.
+const ValueCase kPlainDigitCases[] = {
+    {"0", 0},
+    {"3232235777", 3232235777.0L},
+    {"999999999999999999", 999999999999999999.0L},
+    {"1999999999999999999", 1999999999999999990.0L},
+    {"000000000000000000000123456789012345678", 123456789012345678.0L},
+    {"0000000000000000000001234567890123456789", 1234567890123456780.0L},
+    {"18446744073709551616", 18446744073709551600.0L},
+    {"4294967295/", 4294967295.0L},
+    {"4294967295 ", 4294967295.0L},
+};
+INSTANTIATE_TEST_SUITE_P(PlainDigits, NumericValueTest, testing::ValuesIn(kPlainDigitCases));
+
 const ValueCase kRadixCases[] = {
     {"&hFF", 255},
     {"&HFF", 255},

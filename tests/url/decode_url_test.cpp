@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,13 @@ const CutCase kCutCases[] = {
     {"a@b://c", 6, kNo, kNo},          // the "@" before the scheme's cut is gone
     {"http://a/b://c@d", 7, kNo, 15},  // "://" is looked for once only
     {"x%40y@z%3A//w", kNo, kNo, 6},    // escapes are cut as written
+    {"a:\\\\b://c", 8, kNo, kNo},      // a ":\\" before the "://" is gone
+    {"a:\\\\b://c:\\\\d@e", 8, 12, 14},
+    {"a:b:c:\\\\d", kNo, 8, kNo},
+    {"x:/", kNo, kNo, kNo},
+    {"x:\\", kNo, kNo, kNo},
+    {"x://", 4, kNo, kNo},
+    {"@:\\\\", kNo, 4, kNo},
 };
 
 // The cuts, and a host text that is DecodeUrl's.
@@ -100,6 +108,83 @@ TEST(ReadUrlTest, CutsAtTheFirstMarkerOfWhatIsLeft) {
     EXPECT_EQ(reading.host_text, DecodeUrl(test.url));
   }
   for (const UrlCase& test : kUrlCases) EXPECT_EQ(ReadUrl(test.url).host_text, test.host_text);
+}
+
+// The cuts as the rule states them: three searches, each in what the one
+// before it left.
+UrlCuts CutsByThreeSearches(std::string_view url) {
+  const auto cut_after = [url](std::size_t from, std::string_view marker) {
+    const std::size_t found = url.find(marker, from);
+    return found == std::string_view::npos ? kNo : found + marker.size();
+  };
+  UrlCuts cuts;
+  cuts.after_scheme = cut_after(0, "://");
+  cuts.after_backslash_scheme = cut_after(cuts.rest(), ":\\\\");
+  cuts.after_user = cut_after(cuts.rest(), "@");
+  return cuts;
+}
+
+TEST(ReadUrlTest, CutsAsThreeSearchesOnEveryShortText) {
+  constexpr std::string_view kAlphabet = ":/\\@a";
+  constexpr std::size_t kLongest = 7;
+  int disagreements = 0;
+  for (std::size_t length = 0; length <= kLongest; ++length) {
+    std::vector<std::size_t> digits(length, 0);  // an odometer over the alphabet
+    Text url(length, kAlphabet[0]);
+    while (true) {
+      const UrlCuts cuts = CutUrl(url);
+      const UrlCuts expected = CutsByThreeSearches(url);
+      if ((cuts.after_scheme != expected.after_scheme ||
+           cuts.after_backslash_scheme != expected.after_backslash_scheme ||
+           cuts.after_user != expected.after_user) &&
+          ++disagreements <= 5) {
+        ADD_FAILURE() << "url " << ::testing::PrintToString(url);
+      }
+      std::size_t at = length;
+      while (at > 0 && ++digits[at - 1] == kAlphabet.size()) {
+        digits[at - 1] = 0;
+        url[at - 1] = kAlphabet[0];
+        --at;
+      }
+      if (at == 0) break;
+      url[at - 1] = kAlphabet[digits[at - 1]];
+    }
+  }
+  EXPECT_EQ(disagreements, 0);
+}
+
+struct RewriteCase {
+  Text text;
+  std::optional<Text> rewritten;
+};
+
+const RewriteCase kRewriteCases[] = {
+    {"3232235777/x", "192.168.1.1/x"},
+    {"0003232235777\\x/y", "192.168.1.1\\x/y"},
+    {"/", "0.0.0.0/"},
+    {"7//", "0.0.0.7//"},
+    {"4294967296/", "255.255.255.255/"},
+    {"", std::nullopt},
+    {"3232235777", std::nullopt},
+    {"3232235777:80/", std::nullopt},
+    {"a1/", std::nullopt},
+    {" 1/", std::nullopt},
+};
+
+TEST(RewriteNumericHostTest, RewritesADecimalHostBeforeASlash) {
+  for (const RewriteCase& test : kRewriteCases) {
+    SCOPED_TRACE(test.text);
+    EXPECT_EQ(RewriteNumericHost(test.text), test.rewritten);
+  }
+}
+
+// The trace rewrites a copy; ReadUrl rewrites its own text in place.
+TEST(RewriteNumericHostTest, GivesReadUrlsHostText) {
+  for (const UrlCase& test : kUrlCases) {
+    SCOPED_TRACE(test.url);
+    const Text decoded = DecodePercentEscapes(Text(test.url).substr(CutUrl(test.url).rest()));
+    EXPECT_EQ(RewriteNumericHost(decoded).value_or(decoded), ReadUrl(test.url).host_text);
+  }
 }
 
 constexpr std::size_t kMegabyte = 1 << 20;
