@@ -47,10 +47,10 @@ ProtectedSites::ProtectedSites(const std::vector<ListedSite>& sites) {
     }
     keys_.Add(HashKey(SiteKey::Label, label), number);
     if (label.size() >= kShortestNearLabel) {
-      keys_.Add(HashKey(SiteKey::NearLabel, label), number);
-      for (std::size_t i = 0; i < label.size(); ++i) {
-        keys_.Add(HashKeyWithout(SiteKey::NearLabel, label, i), number);
-      }
+      ForEachNearLabelKey(label, [&](std::uint64_t key) {
+        keys_.Add(key, number);
+        return false;
+      });
       for (std::size_t length = label.size() - 1; length <= label.size() + 1; ++length) {
         first_two_[EndKey(length, label[0], label[1])] = true;
         last_two_[EndKey(length, label[label.size() - 2], label.back())] = true;

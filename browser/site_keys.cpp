@@ -1,9 +1,9 @@
 #include "browser/site_keys.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace morvik {
-KeyHash::KeyHash(SiteKey kind) : hash_(14695981039346656037ULL) { Add(static_cast<char>(kind)); }
 
 std::uint64_t HashKey(SiteKey kind, std::string_view text) {
   KeyHash hash(kind);
@@ -41,10 +41,11 @@ void SiteKeys::Build() {
   std::size_t size = 16;
   while (size < pending_.size() * 2) size *= 2;
   slots_.assign(size, Slot{});
-  const std::size_t mask = size - 1;
+  mask_ = size - 1;
+  slot_shift_ = 64 - static_cast<unsigned>(std::countr_zero(size));
   for (const Slot& added : pending_) {
-    std::size_t at = added.key & mask;
-    while (slots_[at].key != 0) at = (at + 1) & mask;
+    std::size_t at = added.key >> slot_shift_;
+    while (slots_[at].key != 0) at = (at + 1) & mask_;
     slots_[at] = added;
   }
   pending_.clear();

@@ -74,14 +74,12 @@ const ProtectedSite* OneEditAway(const ProtectedSites& sites, std::string_view l
   // The site's label, or it less one letter, is the label less one letter
   // (an insertion or a swap), the label itself (a deletion) or the label
   // less the same letter (a substitution).
-  if (const ProtectedSite* site = FindSite(sites, HashKey(SiteKey::NearLabel, label), near)) {
-    return site;
-  }
-  for (std::size_t i = 0; i < label.size(); ++i) {
-    const ProtectedSite* site = FindSite(sites, HashKeyWithout(SiteKey::NearLabel, label, i), near);
-    if (site != nullptr) return site;
-  }
-  return nullptr;
+  const ProtectedSite* found = nullptr;
+  ForEachNearLabelKey(label, [&](std::uint64_t key) {
+    found = FindSite(sites, key, near);
+    return found != nullptr;
+  });
+  return found;
 }
 
 // "paypal-secure", "secure-paypal", "my-paypal-login": hyphen-separated

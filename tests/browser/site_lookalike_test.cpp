@@ -177,6 +177,35 @@ TEST_P(OneEditTest, CountsOneInsertionDeletionSubstitutionOrSwap) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, OneEditTest, ::testing::ValuesIn(kEditCases));
 
+struct OrderCase {
+  std::string sites;
+  std::string host;
+  std::string site;
+};
+
+// Where several sites are one edit away, the one reported: looked for
+// under the label itself, then under it less its first letter, its
+// second, ...; under one of these, the first site listed.
+const OrderCase kOrderCases[] = {
+    {"abcdef.com\nabcdeg.com\n", "abcde.com", "abcdef.com"},
+    {"abcdeg.com\nabcdef.com\n", "abcde.com", "abcdeg.com"},
+    {"zbcde.com\nabcde.com\n", "zabcde.com", "abcde.com"},
+    {"abcde.com\nzbcde.com\n", "zabcde.com", "abcde.com"},
+    {"zabcdx.com\nzabcdef.org\n", "zabcde.com", "zabcdef.org"},  // the label itself first
+};
+
+class OneEditOrderTest : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(OneEditOrderTest, ReportsTheFirstSiteFound) {
+  const ProtectedSites sites = SitesOf(GetParam().sites);
+  const SiteLookAlike found = AsciiSiteLookAlike(GetParam().host, sites);
+  EXPECT_EQ(Rule(found),
+            std::to_string(static_cast<int>(LookAlike::OneEdit)) + " " + GetParam().site)
+      << GetParam().host;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OneEditOrderTest, ::testing::ValuesIn(kOrderCases));
+
 TEST(ProtectedSitesTest, ThePopularSitesAreBuiltIn) {
   const std::vector<ListedSite>& list = PopularSiteList();
   EXPECT_GE(list.size(), 400u);
