@@ -90,8 +90,8 @@ class SiteKeys {
   // Made once every key is added; lookups before find nothing.
   void Build();
 
-  // Calls `visit(site)` for each site added under `key`; stops when it
-  // returns true, and returns whether one did.
+  // Calls `visit(site)` for each site added under `key`, in the order they
+  // were added; stops when it returns true, and returns whether one did.
   template <typename Visit>
   bool Find(std::uint64_t key, const Visit& visit) const {
     if (slots_.empty()) return false;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvik {
@@ -46,6 +47,50 @@ TEST_P(NearLabelKeysTest, StopsWhenTheVisitSaysSo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, NearLabelKeysTest, ::testing::ValuesIn(kLabels));
+
+// The sites under `key`, in the order visited.
+std::vector<std::uint32_t> SitesUnder(const SiteKeys& keys, std::uint64_t key) {
+  std::vector<std::uint32_t> found;
+  keys.Find(key, [&](std::uint32_t site) {
+    found.push_back(site);
+    return false;
+  });
+  return found;
+}
+
+struct FindCase {
+  std::string name;
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> added;
+  std::uint64_t key;
+  std::vector<std::uint32_t> sites;
+};
+
+// Keys with the same top bits share a first slot.
+constexpr std::uint64_t kNear1 = 0xABCD000000000001ULL;
+constexpr std::uint64_t kNear2 = 0xABCD000000000002ULL;
+
+const FindCase kFindCases[] = {
+    {"in the order added", {{7, 3}, {7, 1}, {7, 2}}, 7, {3, 1, 2}},
+    {"each once", {{7, 1}, {7, 1}, {8, 1}, {7, 1}}, 7, {1}},
+    {"among keys of the same slot",
+     {{kNear1, 0}, {kNear2, 1}, {kNear1, 2}, {kNear2, 3}, {kNear1, 0}},
+     kNear1,
+     {0, 2}},
+    {"none under another key", {{kNear1, 0}, {kNear1, 1}}, kNear2, {}},
+    {"none in an empty table", {}, 7, {}},
+};
+
+class SiteKeysTest : public ::testing::TestWithParam<FindCase> {};
+
+TEST_P(SiteKeysTest, FindsTheSitesAddedUnderAKey) {
+  SiteKeys keys;
+  for (const auto& [key, site] : GetParam().added) keys.Add(key, site);
+  EXPECT_TRUE(SitesUnder(keys, GetParam().key).empty()) << "before Build";
+  keys.Build();
+  EXPECT_EQ(SitesUnder(keys, GetParam().key), GetParam().sites) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SiteKeysTest, ::testing::ValuesIn(kFindCases));
 
 // Many keys, all found, and the visit's answer returned.
 TEST(SiteKeysTest, FindsEveryKeyOfAFullTable) {
