@@ -12,7 +12,7 @@ namespace morvik {
 
 enum class SiteKey : std::uint8_t {
   Domain,    // "paypal.com"
-  Suffix,    // "com", "co.uk": what follows a site's first label
+  Suffix,    // "uk", "co.uk": a suffix of a site (what follows its first label) or its end
   Skeleton,  // the site's look-alike skeleton
   Label,     // "paypal": the site's first label
   NearLabel  // a first label of five letters or more, and it less one letter

@@ -260,6 +260,34 @@ TEST_P(RegistrableDomainTest, TakesOneLabelBeforeAKnownSuffix) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, RegistrableDomainTest, ::testing::ValuesIn(kRegistrableCases));
 
+// A suffix of three labels, whose ends "uk" and "co.uk" are no site's
+// suffix, beside "com" and "blogspot.com".
+const RegistrableCase kLongSuffixCases[] = {
+    {"www.login.mybank.co.uk", "login.mybank.co.uk"},
+    {"login.mybank.co.uk", "login.mybank.co.uk"},
+    {"mybank.co.uk", "co.uk"},
+    {"www.bbc.co.uk", "co.uk"},
+    {"a.b.c.d.e.uk", "e.uk"},
+    {"x.y.blogspot.com", "y.blogspot.com"},
+    {"y.blogspot.com", "y.blogspot.com"},
+    {"www.blogspot.com", "www.blogspot.com"},
+    {"blogspot.com", "blogspot.com"},
+    {"www.example.com", "example.com"},
+    {"www.example.org", "example.org"},
+    {".com", ""},
+    {"a..com", ".com"},
+};
+
+class LongSuffixTest : public ::testing::TestWithParam<RegistrableCase> {};
+
+TEST_P(LongSuffixTest, TakesTheLongestSuffixNotItsEnds) {
+  static const ProtectedSites sites = SitesOf("login.mybank.co.uk\nexample.com\nx.blogspot.com\n");
+  const std::optional<Registrable> found = RegistrableDomain(GetParam().host, sites);
+  EXPECT_EQ(found ? std::string(found->domain) : "", GetParam().domain) << GetParam().host;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LongSuffixTest, ::testing::ValuesIn(kLongSuffixCases));
+
 struct NamedCase {
   std::string host;
   std::string site;  // empty: none
