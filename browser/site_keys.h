@@ -18,6 +18,8 @@ enum class SiteKey : std::uint8_t {
   NearLabel  // a first label of five letters or more, and it less one letter
 };
 
+class KeyPiece;
+
 // The hash of a key, taken a piece at a time: a polynomial in the key's
 // characters, so that the hash of a text less one character follows from
 // those of the parts before and after it (see ForEachNearLabelKey).
@@ -28,6 +30,7 @@ class KeyHash {
   void Add(std::string_view text) {
     for (const char c : text) Add(c);
   }
+  inline void Add(const KeyPiece& piece);
   std::uint64_t value() const { return Finish(sum_); }
 
   static constexpr std::uint64_t kBase = 0x9E3779B97F4A7C15ULL;  // odd: it has an inverse
@@ -41,6 +44,26 @@ class KeyHash {
  private:
   std::uint64_t sum_;
 };
+
+// A short text's part in a key, added in one step whatever its length: a
+// character's skeleton ("rn" of "m").
+class KeyPiece {
+ public:
+  KeyPiece() = default;
+  explicit KeyPiece(std::string_view text) {
+    for (const char c : text) {
+      scale_ *= KeyHash::kBase;
+      sum_ = sum_ * KeyHash::kBase + static_cast<unsigned char>(c);
+    }
+  }
+
+ private:
+  friend class KeyHash;
+  std::uint64_t scale_ = 1;  // kBase to the power of the text's length
+  std::uint64_t sum_ = 0;
+};
+
+inline void KeyHash::Add(const KeyPiece& piece) { sum_ = sum_ * piece.scale_ + piece.sum_; }
 
 std::uint64_t HashKey(SiteKey kind, std::string_view text);
 // The same for `text` without its character at `skipped`.

@@ -1,6 +1,7 @@
 #include "browser/site_lookalike.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -54,12 +55,25 @@ const ProtectedSite* SameSkeleton(const ProtectedSites& sites, const Text& skele
   });
 }
 
+// Each ASCII character's skeleton as a piece of a key, added in one step.
+// Measured worth: 0.6 % of the whole program's instructions (callgrind,
+// 20,000 URLs).
+const std::array<KeyPiece, 128>& SkeletonPieces() {
+  static const std::array<KeyPiece, 128> pieces = [] {
+    std::array<KeyPiece, 128> made;
+    const AsciiSkeletons& table = AsciiSkeletonTable();
+    for (std::size_t c = 0; c < made.size(); ++c) made[c] = KeyPiece(table[c]);
+    return made;
+  }();
+  return pieces;
+}
+
 // As SameSkeleton, the skeleton hashed as it is made: a name without a
 // look-alike makes no skeleton text.
 const ProtectedSite* SameAsciiSkeleton(const ProtectedSites& sites, std::string_view domain) {
-  const AsciiSkeletons& table = AsciiSkeletonTable();
+  const std::array<KeyPiece, 128>& pieces = SkeletonPieces();
   KeyHash hash(SiteKey::Skeleton);
-  for (const char c : domain) hash.Add(table[static_cast<unsigned char>(c) & 0x7F]);
+  for (const char c : domain) hash.Add(pieces[static_cast<unsigned char>(c) & 0x7F]);
   Text skeleton;
   return FindSite(sites, hash.value(), [&](const ProtectedSite& site) {
     if (skeleton.empty()) skeleton = AsciiLookAlikeSkeleton(domain);

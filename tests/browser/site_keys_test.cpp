@@ -48,6 +48,31 @@ TEST_P(NearLabelKeysTest, StopsWhenTheVisitSaysSo) {
 
 INSTANTIATE_TEST_SUITE_P(Labels, NearLabelKeysTest, ::testing::ValuesIn(kLabels));
 
+struct PieceCase {
+  std::vector<std::string> pieces;
+};
+
+const PieceCase kPieceCases[] = {
+    {{"r", "n"}},
+    {{"rn", "icrosoft.co", "rn"}},
+    {{"", "ab", ""}},
+    {{"paypa", "l", ".com"}},
+};
+
+class KeyPieceTest : public ::testing::TestWithParam<PieceCase> {};
+
+TEST_P(KeyPieceTest, HashesAsTheTextsItWasMadeOf) {
+  KeyHash by_pieces(SiteKey::Skeleton);
+  std::string text;
+  for (const std::string& piece : GetParam().pieces) {
+    by_pieces.Add(KeyPiece(piece));
+    text += piece;
+  }
+  EXPECT_EQ(by_pieces.value(), HashKey(SiteKey::Skeleton, text)) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, KeyPieceTest, ::testing::ValuesIn(kPieceCases));
+
 // The sites under `key`, in the order visited.
 std::vector<std::uint32_t> SitesUnder(const SiteKeys& keys, std::uint64_t key) {
   std::vector<std::uint32_t> found;
