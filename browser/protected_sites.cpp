@@ -1,6 +1,7 @@
 #include "browser/protected_sites.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "browser/icu_functions.h"
@@ -24,7 +25,7 @@ Text SkeletonOf(const ListedSite& site) {
 ProtectedSites::ProtectedSites(const std::vector<ListedSite>& sites) {
   sites_.reserve(sites.size());
   std::unordered_set<std::string_view> seen;
-  std::unordered_set<std::string_view> suffixes;
+  std::unordered_map<std::string_view, std::uint32_t> suffix_ends;
   for (const ListedSite& listed : sites) {
     if (!seen.insert(listed.ascii).second) continue;
     const auto number = static_cast<std::uint32_t>(sites_.size());
@@ -33,24 +34,32 @@ ProtectedSites::ProtectedSites(const std::vector<ListedSite>& sites) {
     site.skeleton = SkeletonOf(listed);
     site.label_size = site.domain.find('.');
     const std::string_view label = site.label();
-    const auto suffix_labels = static_cast<std::size_t>(std::count(
-        site.domain.begin() + static_cast<std::ptrdiff_t>(label.size()), site.domain.end(), '.'));
-    longest_suffix_ = std::max(longest_suffix_, suffix_labels);
     keys_.Add(HashKey(SiteKey::Domain, site.domain), number);
-    // One key for each suffix: thousands of sites under "com" would be one
-    // long run of equal keys for every look-up that lands in it.
+    // Each end of a suffix once: thousands of sites under "com" would be
+    // one long run of equal keys for every look-up that lands in it.
     const std::string_view suffix = std::string_view(site.domain).substr(label.size() + 1);
-    if (suffixes.insert(suffix).second)
-      keys_.Add(HashKeyBackwards(SiteKey::Suffix, suffix), number);
+    for (std::size_t dot = suffix.size();;) {
+      dot = dot == 0 ? std::string_view::npos : suffix.rfind('.', dot - 1);
+      const std::string_view end = dot == std::string_view::npos ? suffix : suffix.substr(dot + 1);
+      const auto [at, added] =
+          suffix_ends.emplace(end, static_cast<std::uint32_t>(suffix_ends_.size()));
+      if (added) suffix_ends_.push_back({Text(end)});
+      SuffixEnd& known = suffix_ends_[at->second];
+      if (dot == std::string_view::npos) {
+        known.suffix = true;
+        break;
+      }
+      known.longer = true;
+    }
     if (!site.skeleton.empty()) {
       keys_.Add(HashKey(SiteKey::Skeleton, site.skeleton), number);
     }
     keys_.Add(HashKey(SiteKey::Label, label), number);
     if (label.size() >= kShortestNearLabel) {
-      keys_.Add(HashKey(SiteKey::NearLabel, label), number);
-      for (std::size_t i = 0; i < label.size(); ++i) {
-        keys_.Add(HashKeyWithout(SiteKey::NearLabel, label, i), number);
-      }
+      ForEachNearLabelKey(label, [&](std::uint64_t key) {
+        keys_.Add(key, number);
+        return false;
+      });
       for (std::size_t length = label.size() - 1; length <= label.size() + 1; ++length) {
         first_two_[EndKey(length, label[0], label[1])] = true;
         last_two_[EndKey(length, label[label.size() - 2], label.back())] = true;
@@ -58,6 +67,11 @@ ProtectedSites::ProtectedSites(const std::vector<ListedSite>& sites) {
     }
   }
   keys_.Build();
+  for (std::size_t n = 0; n < suffix_ends_.size(); ++n) {
+    suffix_keys_.Add(HashKeyBackwards(SiteKey::Suffix, suffix_ends_[n].text),
+                     static_cast<std::uint32_t>(n));
+  }
+  suffix_keys_.Build();
 }
 
 std::size_t ProtectedSites::EndKey(std::size_t length, char first, char second) {
@@ -85,20 +99,17 @@ const ProtectedSites& PopularSites() {
 std::optional<Registrable> RegistrableDomain(std::string_view host, const ProtectedSites& sites) {
   const std::size_t last_dot = host.rfind('.');
   if (last_dot == std::string_view::npos || last_dot == 0) return std::nullopt;
-  // Every suffix, in one pass from the host's end: the longest that a site
-  // has and that leaves a label before it wins, else the last label.
+  // Every end of the host after a dot, in one pass from the host's end,
+  // until one ends no suffix: the longest that is a site's suffix and
+  // leaves a label before it wins, else the last label.
   std::size_t suffix_dot = last_dot;
   KeyHash hash(SiteKey::Suffix);
-  std::size_t labels = 0;  // of the suffix after host[i]
   for (std::size_t i = host.size(); i-- > 1;) {
     if (host[i] == '.') {
-      if (++labels > sites.longest_suffix()) break;
-      const std::string_view suffix = host.substr(i + 1);
-      const bool known = sites.keys().Find(hash.value(), [&](std::uint32_t n) {
-        const ProtectedSite& site = sites.site(n);
-        return std::string_view(site.domain).substr(site.label_size + 1) == suffix;
-      });
-      if (known) suffix_dot = i;
+      const ProtectedSites::SuffixEnd* end = sites.FindSuffixEnd(hash.value(), host.substr(i + 1));
+      if (end == nullptr) break;
+      if (end->suffix) suffix_dot = i;
+      if (!end->longer) break;
     }
     hash.Add(host[i]);
   }

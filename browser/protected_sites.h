@@ -41,8 +41,25 @@ class ProtectedSites {
   // keeps either the first two letters or the last two, and the length
   // within one. Two bits for a site, tested before any hash is made.
   bool MayBeOneEditFrom(std::string_view label) const;
-  // The most labels a site's suffix has ("co.uk": 2).
-  std::size_t longest_suffix() const { return longest_suffix_; }
+
+  // What `text`, the end of a host after one of its dots, is to the sites'
+  // suffixes, found by its HashKeyBackwards(SiteKey::Suffix): "co.uk" a
+  // suffix, "uk" the end of one.
+  struct SuffixEnd {
+    Text text;
+    bool suffix = false;  // a site's suffix
+    bool longer = false;  // the end of a longer suffix
+  };
+  // Null when `text` ends no site's suffix.
+  const SuffixEnd* FindSuffixEnd(std::uint64_t key, std::string_view text) const {
+    const SuffixEnd* found = nullptr;
+    suffix_keys_.Find(key, [&](std::uint32_t n) {
+      if (suffix_ends_[n].text != text) return false;
+      found = &suffix_ends_[n];
+      return true;
+    });
+    return found;
+  }
 
  private:
   static constexpr std::size_t kEnds = 64 * 1024;  // lengths below 64 and a pair of letters
@@ -50,7 +67,11 @@ class ProtectedSites {
 
   std::vector<ProtectedSite> sites_;
   SiteKeys keys_;
-  std::size_t longest_suffix_ = 0;
+  // Apart from the sites' keys: few, and a host's end is looked up label by
+  // label only until it ends no suffix. Measured worth: 0.5 % of the whole
+  // program's instructions (callgrind, 20,000 URLs).
+  std::vector<SuffixEnd> suffix_ends_;
+  SiteKeys suffix_keys_;
   std::vector<bool> first_two_ = std::vector<bool>(kEnds);
   std::vector<bool> last_two_ = std::vector<bool>(kEnds);
 };

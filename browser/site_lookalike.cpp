@@ -1,6 +1,7 @@
 #include "browser/site_lookalike.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -54,12 +55,25 @@ const ProtectedSite* SameSkeleton(const ProtectedSites& sites, const Text& skele
   });
 }
 
+// Each ASCII character's skeleton as a piece of a key, added in one step.
+// Measured worth: 0.6 % of the whole program's instructions (callgrind,
+// 20,000 URLs).
+const std::array<KeyPiece, 128>& SkeletonPieces() {
+  static const std::array<KeyPiece, 128> pieces = [] {
+    std::array<KeyPiece, 128> made;
+    const AsciiSkeletons& table = AsciiSkeletonTable();
+    for (std::size_t c = 0; c < made.size(); ++c) made[c] = KeyPiece(table[c]);
+    return made;
+  }();
+  return pieces;
+}
+
 // As SameSkeleton, the skeleton hashed as it is made: a name without a
 // look-alike makes no skeleton text.
 const ProtectedSite* SameAsciiSkeleton(const ProtectedSites& sites, std::string_view domain) {
-  const AsciiSkeletons& table = AsciiSkeletonTable();
+  const std::array<KeyPiece, 128>& pieces = SkeletonPieces();
   KeyHash hash(SiteKey::Skeleton);
-  for (const char c : domain) hash.Add(table[static_cast<unsigned char>(c) & 0x7F]);
+  for (const char c : domain) hash.Add(pieces[static_cast<unsigned char>(c) & 0x7F]);
   Text skeleton;
   return FindSite(sites, hash.value(), [&](const ProtectedSite& site) {
     if (skeleton.empty()) skeleton = AsciiLookAlikeSkeleton(domain);
@@ -74,14 +88,12 @@ const ProtectedSite* OneEditAway(const ProtectedSites& sites, std::string_view l
   // The site's label, or it less one letter, is the label less one letter
   // (an insertion or a swap), the label itself (a deletion) or the label
   // less the same letter (a substitution).
-  if (const ProtectedSite* site = FindSite(sites, HashKey(SiteKey::NearLabel, label), near)) {
-    return site;
-  }
-  for (std::size_t i = 0; i < label.size(); ++i) {
-    const ProtectedSite* site = FindSite(sites, HashKeyWithout(SiteKey::NearLabel, label, i), near);
-    if (site != nullptr) return site;
-  }
-  return nullptr;
+  const ProtectedSite* found = nullptr;
+  ForEachNearLabelKey(label, [&](std::uint64_t key) {
+    found = FindSite(sites, key, near);
+    return found != nullptr;
+  });
+  return found;
 }
 
 // "paypal-secure", "secure-paypal", "my-paypal-login": hyphen-separated

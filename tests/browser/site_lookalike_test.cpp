@@ -177,6 +177,35 @@ TEST_P(OneEditTest, CountsOneInsertionDeletionSubstitutionOrSwap) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, OneEditTest, ::testing::ValuesIn(kEditCases));
 
+struct OrderCase {
+  std::string sites;
+  std::string host;
+  std::string site;
+};
+
+// Where several sites are one edit away, the one reported: looked for
+// under the label itself, then under it less its first letter, its
+// second, ...; under one of these, the first site listed.
+const OrderCase kOrderCases[] = {
+    {"abcdef.com\nabcdeg.com\n", "abcde.com", "abcdef.com"},
+    {"abcdeg.com\nabcdef.com\n", "abcde.com", "abcdeg.com"},
+    {"zbcde.com\nabcde.com\n", "zabcde.com", "abcde.com"},
+    {"abcde.com\nzbcde.com\n", "zabcde.com", "abcde.com"},
+    {"zabcdx.com\nzabcdef.org\n", "zabcde.com", "zabcdef.org"},  // the label itself first
+};
+
+class OneEditOrderTest : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(OneEditOrderTest, ReportsTheFirstSiteFound) {
+  const ProtectedSites sites = SitesOf(GetParam().sites);
+  const SiteLookAlike found = AsciiSiteLookAlike(GetParam().host, sites);
+  EXPECT_EQ(Rule(found),
+            std::to_string(static_cast<int>(LookAlike::OneEdit)) + " " + GetParam().site)
+      << GetParam().host;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OneEditOrderTest, ::testing::ValuesIn(kOrderCases));
+
 TEST(ProtectedSitesTest, ThePopularSitesAreBuiltIn) {
   const std::vector<ListedSite>& list = PopularSiteList();
   EXPECT_GE(list.size(), 400u);
@@ -230,6 +259,34 @@ TEST_P(RegistrableDomainTest, TakesOneLabelBeforeAKnownSuffix) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RegistrableDomainTest, ::testing::ValuesIn(kRegistrableCases));
+
+// A suffix of three labels, whose ends "uk" and "co.uk" are no site's
+// suffix, beside "com" and "blogspot.com".
+const RegistrableCase kLongSuffixCases[] = {
+    {"www.login.mybank.co.uk", "login.mybank.co.uk"},
+    {"login.mybank.co.uk", "login.mybank.co.uk"},
+    {"mybank.co.uk", "co.uk"},
+    {"www.bbc.co.uk", "co.uk"},
+    {"a.b.c.d.e.uk", "e.uk"},
+    {"x.y.blogspot.com", "y.blogspot.com"},
+    {"y.blogspot.com", "y.blogspot.com"},
+    {"www.blogspot.com", "www.blogspot.com"},
+    {"blogspot.com", "blogspot.com"},
+    {"www.example.com", "example.com"},
+    {"www.example.org", "example.org"},
+    {".com", ""},
+    {"a..com", ".com"},
+};
+
+class LongSuffixTest : public ::testing::TestWithParam<RegistrableCase> {};
+
+TEST_P(LongSuffixTest, TakesTheLongestSuffixNotItsEnds) {
+  static const ProtectedSites sites = SitesOf("login.mybank.co.uk\nexample.com\nx.blogspot.com\n");
+  const std::optional<Registrable> found = RegistrableDomain(GetParam().host, sites);
+  EXPECT_EQ(found ? std::string(found->domain) : "", GetParam().domain) << GetParam().host;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LongSuffixTest, ::testing::ValuesIn(kLongSuffixCases));
 
 struct NamedCase {
   std::string host;
