@@ -37,8 +37,14 @@ std::size_t Rank(std::string_view name) {
 
 LinkDisguises FindDisguises(const LinkFacts& link) {
   LinkDisguises found;
-  for (const Detector detector : kDetectors) detector(link, found);
+  FindDisguises(link, found);
   return found;
+}
+
+void FindDisguises(const LinkFacts& link, LinkDisguises& found) {
+  found.found.clear();
+  found.leads_to.reset();
+  for (const Detector detector : kDetectors) detector(link, found);
 }
 
 void AddDisguise(Disguises& disguises, std::string_view name, Text detail) {

@@ -23,6 +23,9 @@ struct LinkFacts {
 };
 
 LinkDisguises FindDisguises(const LinkFacts& link);
+// The same into `found`, whose room (kept from an earlier link) is used
+// again.
+void FindDisguises(const LinkFacts& link, LinkDisguises& found);
 
 // Adds a finding in the order of AllDisguises(): detectors may run in any
 // order, the output stays the same.
