@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "support/refang.h"
 
@@ -37,7 +38,10 @@ void TakeBrowserReading(const UrlAnalysisOptions& options, UrlReport& report) {
 }
 
 void TakeWindowReading(const UrlAnalysisOptions& options, UrlReport& report) {
-  Remake(report.window, [&] { return ReadAsWindow(report.url(), options.resolver); });
+  // The host text is made in the room of the last one.
+  Text room = std::move(report.window.host_text);
+  Remake(report.window,
+         [&] { return ReadAsWindow(report.url(), options.resolver, std::move(room)); });
 }
 
 void CompareTheReadings(const UrlAnalysisOptions& options, UrlReport& report) {

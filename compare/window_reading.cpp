@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "compare/correction_recorder.h"
 #include "compare/plain_dotted.h"
@@ -9,11 +10,11 @@
 
 namespace morvik {
 
-WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver) {
+WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver, Text room) {
   WindowReading reading;
   {
     const CorrectionRecorder recorder;
-    UrlReading url_reading = ReadUrl(url);
+    UrlReading url_reading = ReadUrl(url, std::move(room));
     reading.cuts = url_reading.cuts;
     reading.host_text = std::move(url_reading.host_text);
     reading.over_range_correction = recorder.corrected_text();

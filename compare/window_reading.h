@@ -40,6 +40,7 @@ struct WindowReading {
 
 // `resolver` null: no name is looked up. Otherwise the address is exactly
 // what Resolve would show (HostToDotted through that resolver).
-WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver);
+// The host text is made in `room` (see DecodePercentEscapes).
+WindowReading ReadAsWindow(std::string_view url, const HostResolver* resolver, Text room = {});
 
 }  // namespace morvik

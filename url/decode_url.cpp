@@ -1,5 +1,7 @@
 #include "url/decode_url.h"
 
+#include <utility>
+
 #include "ipv4/notation.h"
 
 namespace morvik {
@@ -54,9 +56,10 @@ UrlCuts CutUrl(std::string_view url) {
   return cuts;
 }
 
-UrlReading ReadUrl(std::string_view url) {
+UrlReading ReadUrl(std::string_view url, Text room) {
   const UrlCuts cuts = CutUrl(url);
-  UrlReading reading{.cuts = cuts, .host_text = DecodePercentEscapes(url.substr(cuts.rest()))};
+  UrlReading reading{.cuts = cuts,
+                     .host_text = DecodePercentEscapes(url.substr(cuts.rest()), std::move(room))};
   if (const std::optional<std::size_t> host_end = NumericHostEnd(reading.host_text)) {
     // In place: the rest of the text, however long, is not copied again.
     reading.host_text.replace(

@@ -31,7 +31,8 @@ struct UrlReading {
   Text host_text;
 };
 
-UrlReading ReadUrl(std::string_view url);
+// The host text is made in `room`, as DecodePercentEscapes does.
+UrlReading ReadUrl(std::string_view url, Text room = {});
 
 // Drops the scheme and a decoy "user@" part, decodes percent-escapes and
 // rewrites a host written as one decimal number as dotted text. The port,
@@ -45,7 +46,9 @@ Text DecodeUrl(std::string_view url);
 std::optional<Text> RewriteNumericHost(std::string_view text);
 
 // Decodes percent-escapes until none is left, in linear time; decoded
-// characters take part again ("%2541" gives "A", "%4%41" gives "J").
-Text DecodePercentEscapes(std::string_view text);
+// characters take part again ("%2541" gives "A", "%4%41" gives "J"). The
+// result is made in `room` (its contents dropped), so that a caller that
+// decodes line after line can lend the same room each time.
+Text DecodePercentEscapes(std::string_view text, Text room = {});
 
 }  // namespace morvik

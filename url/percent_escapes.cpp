@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "url/decode_url.h"
 
@@ -60,8 +61,9 @@ int EscapeValueAt(const char* in, const char* end) {
 
 }  // namespace
 
-Text DecodePercentEscapes(std::string_view text) {
-  Text decoded(text.size(), '\0');  // decoding never lengthens the text
+Text DecodePercentEscapes(std::string_view text, Text room) {
+  Text decoded = std::move(room);
+  decoded.resize(text.size());  // decoding never lengthens the text
   char* const out = decoded.data();
   std::size_t length = 0;
   const char* in = text.data();

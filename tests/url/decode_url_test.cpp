@@ -187,6 +187,16 @@ TEST(RewriteNumericHostTest, GivesReadUrlsHostText) {
   }
 }
 
+// Room lent from an earlier line, longer or shorter, leaves nothing of it.
+TEST(ReadUrlTest, MakesTheSameTextInLentRoom) {
+  for (const UrlCase& test : kUrlCases) {
+    SCOPED_TRACE(test.url);
+    for (const Text& earlier : {Text(), Text("x"), Text(300, '%')}) {
+      EXPECT_EQ(ReadUrl(test.url, earlier).host_text, ReadUrl(test.url).host_text);
+    }
+  }
+}
+
 constexpr std::size_t kMegabyte = 1 << 20;
 
 TEST(DecodeUrl, MegabyteNumericHostIsOverRange) {
