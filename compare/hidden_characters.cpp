@@ -50,6 +50,30 @@ Hidden FindClass(std::string_view text, CharacterClass wanted) {
   return hidden;
 }
 
+// Whether `text` may hold a character of either kind, looked at once: most
+// URLs outside ASCII hold none, and then no place of theirs is cut out and
+// searched. A tab or line break, which the browser drops, may join bytes
+// into one, so a text with one may hold any.
+bool MayHoldHidden(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte == '\t' || byte == '\n' || byte == '\r') return true;
+    if (byte < 0x80) {
+      ++at;
+      continue;
+    }
+    const std::size_t length = Utf8SequenceLength(text, at);
+    if (length > 0) {
+      const CharacterClass kind = ClassifyCharacter(Utf8CodePoint(text.substr(at, length)));
+      if (kind == CharacterClass::DirectionControl || kind == CharacterClass::Invisible) {
+        return true;
+      }
+    }
+    at += std::max<std::size_t>(1, length);
+  }
+  return false;
+}
+
 // "U+200B ZERO WIDTH SPACE, U+2060 WORD JOINER and 2 more".
 Text Labels(const std::vector<char32_t>& characters) {
   Text labels;
@@ -131,7 +155,7 @@ void FindInUrl(std::string_view url, Disguises& out) {
 // Every character of either kind is outside ASCII: a plain text costs one
 // look at its bytes.
 void FindHiddenCharacters(const LinkFacts& link, LinkDisguises& found) {
-  if (IsAscii(link.url) || Icu() == nullptr) return;
+  if (IsAscii(link.url) || Icu() == nullptr || !MayHoldHidden(link.url)) return;
   FindInUrl(link.url, found.found);
 }
 

@@ -31,6 +31,12 @@ const HiddenCase kHiddenCases[] = {
      {"direction control: U+202E RIGHT-TO-LEFT OVERRIDE in the path; shows as \"/exe.pdf\"",
       "direction control: U+202E RIGHT-TO-LEFT OVERRIDE in the shown text; shows as "
       "\"https://bank.example/invoice\""}},
+    // A browser drops the tab, and the bytes around it become one character.
+    {"a zero-width space made of bytes a tab kept apart",
+     "https://ex\xE2\t\x80\x8B" "ample.com/",
+     std::nullopt,
+     {"invisible character: U+200B ZERO WIDTH SPACE in the host; reads \"example.com\" without "
+      "it"}},
     {"a zero-width space in the host",
      "https://ex" + kZwsp + "ample.com/",
      std::nullopt,
