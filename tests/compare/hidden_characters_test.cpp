@@ -33,7 +33,8 @@ const HiddenCase kHiddenCases[] = {
       "\"https://bank.example/invoice\""}},
     // A browser drops the tab, and the bytes around it become one character.
     {"a zero-width space made of bytes a tab kept apart",
-     "https://ex\xE2\t\x80\x8B" "ample.com/",
+     "https://ex\xE2\t\x80\x8B"
+     "ample.com/",
      std::nullopt,
      {"invisible character: U+200B ZERO WIDTH SPACE in the host; reads \"example.com\" without "
       "it"}},
