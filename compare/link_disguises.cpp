@@ -40,8 +40,9 @@ void FindRedirect(const LinkFacts& link, LinkDisguises& found) {
 // The detail is what the script would do: its first characters, or the
 // media type of a data: URL ("text/html").
 void FindScriptLink(const LinkFacts& link, LinkDisguises& found) {
-  const Text& scheme = link.browser.scheme;
-  const bool script = scheme == "javascript" || scheme == "vbscript";
+  // Compared as views: lengths first, which nearly every scheme fails.
+  const std::string_view scheme = link.browser.scheme;
+  const bool script = scheme == std::string_view("javascript") || scheme == "vbscript";
   if (!script && scheme != "data") return;
   const std::size_t colon = link.url.find(':');
   std::string_view body = colon == std::string_view::npos ? "" : link.url.substr(colon + 1);
@@ -49,7 +50,7 @@ void FindScriptLink(const LinkFacts& link, LinkDisguises& found) {
     body = body.substr(0, body.find_first_of(",;"));
     if (body.empty()) body = "text/plain";
   }
-  AddDisguise(found.found, kScriptLinkDisguise, scheme + ": " + Evidence(body, kShownScript));
+  AddDisguise(found.found, kScriptLinkDisguise, Text(scheme) + ": " + Evidence(body, kShownScript));
 }
 
 }  // namespace morvik
