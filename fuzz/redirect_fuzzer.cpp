@@ -34,11 +34,18 @@ void CheckRedirect(std::string_view input) {
   const UrlReport report = AnalyseUrl(url, {});
   std::set<std::string_view> known;
   for (const DisguiseEntry& entry : AllDisguises()) known.insert(entry.name);
-  std::set<std::string_view> named;
+  std::set<Text> named;
   bool redirect = false;
   for (const Disguise& disguise : report.disguises.found) {
     Require(known.contains(disguise.name), "a disguise is named from the table", url);
-    Require(named.insert(disguise.name).second, "a disguise is named once", url);
+    // A hidden character is named for each place it stands in (the host,
+    // the path, ...); its detail says which.
+    const bool per_place =
+        disguise.name == kDirectionControlDisguise || disguise.name == kInvisibleCharacterDisguise;
+    const Text once =
+        per_place ? Text(disguise.name) + ": " + disguise.detail : Text(disguise.name);
+    Require(
+        named.insert(once).second, "a disguise is named once (a hidden one in each place)", url);
     redirect = redirect || disguise.name == kRedirectDisguise;
   }
   Require(redirect == report.disguises.leads_to.has_value(), "leads_to comes with a redirect", url);
