@@ -10,14 +10,6 @@ std::uint64_t HashKey(SiteKey kind, std::string_view text) {
   return hash.value();
 }
 
-std::uint64_t HashKeyWithout(SiteKey kind, std::string_view text, std::size_t skipped) {
-  KeyHash hash(kind);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i != skipped) hash.Add(text[i]);
-  }
-  return hash.value();
-}
-
 std::uint64_t HashKeyBackwards(SiteKey kind, std::string_view text) {
   KeyHash hash(kind);
   for (std::size_t i = text.size(); i-- > 0;) hash.Add(text[i]);

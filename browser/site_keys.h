@@ -66,8 +66,6 @@ class KeyPiece {
 inline void KeyHash::Add(const KeyPiece& piece) { sum_ = sum_ * piece.scale_ + piece.sum_; }
 
 std::uint64_t HashKey(SiteKey kind, std::string_view text);
-// The same for `text` without its character at `skipped`.
-std::uint64_t HashKeyWithout(SiteKey kind, std::string_view text, std::size_t skipped);
 // Of `text` read from its end: what a host's suffixes are hashed by, all in
 // one pass from the host's end.
 std::uint64_t HashKeyBackwards(SiteKey kind, std::string_view text);

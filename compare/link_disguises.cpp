@@ -40,9 +40,9 @@ void FindRedirect(const LinkFacts& link, LinkDisguises& found) {
 // The detail is what the script would do: its first characters, or the
 // media type of a data: URL ("text/html").
 void FindScriptLink(const LinkFacts& link, LinkDisguises& found) {
-  // Compared as views: lengths first, which nearly every scheme fails.
+  // Compared as a view: lengths first, which nearly every scheme fails.
   const std::string_view scheme = link.browser.scheme;
-  const bool script = scheme == std::string_view("javascript") || scheme == "vbscript";
+  const bool script = scheme == "javascript" || scheme == "vbscript";
   if (!script && scheme != "data") return;
   const std::size_t colon = link.url.find(':');
   std::string_view body = colon == std::string_view::npos ? "" : link.url.substr(colon + 1);

@@ -24,6 +24,15 @@ std::optional<std::size_t> NumericHostEnd(std::string_view text) {
   return host_end;
 }
 
+// RewriteNumericHost on `text` itself: the rest of the text, however long,
+// is not copied again. False when the host is not a number.
+bool RewriteNumericHostInPlace(Text& text) {
+  const std::optional<std::size_t> host_end = NumericHostEnd(text);
+  if (!host_end) return false;
+  text.replace(0, *host_end, DecimalToDotted(text.substr(0, *host_end)));
+  return true;
+}
+
 }  // namespace
 
 std::size_t UrlCuts::rest() const {
@@ -60,19 +69,14 @@ UrlReading ReadUrl(std::string_view url, Text room) {
   const UrlCuts cuts = CutUrl(url);
   UrlReading reading{.cuts = cuts,
                      .host_text = DecodePercentEscapes(url.substr(cuts.rest()), std::move(room))};
-  if (const std::optional<std::size_t> host_end = NumericHostEnd(reading.host_text)) {
-    // In place: the rest of the text, however long, is not copied again.
-    reading.host_text.replace(
-        0, *host_end, DecimalToDotted(reading.host_text.substr(0, *host_end)));
-  }
+  RewriteNumericHostInPlace(reading.host_text);
   return reading;
 }
 
 std::optional<Text> RewriteNumericHost(std::string_view text) {
-  const std::optional<std::size_t> host_end = NumericHostEnd(text);
-  if (!host_end) return std::nullopt;
-  Text rewritten = DecimalToDotted(Text(text.substr(0, *host_end)));
-  rewritten += text.substr(*host_end);
+  if (!NumericHostEnd(text)) return std::nullopt;  // no copy of a text that stays
+  Text rewritten(text);
+  if (!RewriteNumericHostInPlace(rewritten)) return std::nullopt;
   return rewritten;
 }
 
